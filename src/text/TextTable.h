@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+namespace breezekit {
+
+constexpr int kTextRows = 64;
+constexpr int kLanguageCount = 8;
+
+// Languages in TextTable column order; the value is the LanguageIndex.
+enum Language : std::uint8_t { Russian, English, Chinese, Ukrainian, German, Danish, Polish, Norwegian };
+
+// The UTF-8 text of a row in a language; the empty text for a row or language out of range.
+const char* textTableEntry(int row, int languageIndex);
+
+} // namespace breezekit
