@@ -33,6 +33,8 @@ void showThemeError(const QString& text) {
     show(nullptr, QMessageBox::Critical, QMessageBox::Close, Shown::Kind::ThemeError, text);
 }
 
-void setHookForTests(std::function<void(const Shown&)> h) { hook() = std::move(h); }
+void setHookForTests(std::function<void(const Shown&)> h) {
+    hook() = std::move(h);
+}
 
 } // namespace breezekit::messages

@@ -25,12 +25,20 @@ class IpAddressEdit;
 class TimeEdit;
 class SettingsStore;
 class InstanceMarkers;
+class LanguageSwitch;
+class DeviceLink;
+class ConnectionRules;
+class WifiPage;
+class FanPage;
+class ReadBack;
+class StatusPolling;
+class DeviceActions;
 
 // The main window. Controls are public members under their component names, as the handlers of every
 // subsystem read and write them; the subsystems themselves are wired in the constructor.
 class TForm1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Environment {
         HidPlatform& platform;
         SettingsStore& settings;
@@ -142,8 +150,25 @@ public:
     QString VersionText;
     DeviceSettings deviceSettings;
     HidDevice* CurrentDevice = nullptr;
+    // The last filter count received; 0 before any and after the last unit went away.
+    quint32 LastFilterCount = 0;
 
-private:
+    // Shared by the device list, the status replies and the language switch.
+    void showFilterCount();               // Label_Timer_filter from LastFilterCount, current language
+    void showWifiState(bool connected);   // Panel_Wi_Fi_State_connection: row 27 green or row 28 red
+    void showMasterState(bool connected); // Panel_Master_State_connection: row 29 green or row 30 red
+
+    // Subsystems, wired in connectHandlers()
+    LanguageSwitch& languageSwitch() { return *languageSwitch_; }
+    DeviceLink& deviceLink() { return *deviceLink_; }
+    ConnectionRules& connectionRules() { return *connectionRules_; }
+    WifiPage& wifiPage() { return *wifiPage_; }
+    FanPage& fanPage() { return *fanPage_; }
+    ReadBack& readBack() { return *readBack_; }
+    StatusPolling& statusPolling() { return *statusPolling_; }
+    DeviceActions& deviceActions() { return *deviceActions_; }
+
+  private:
     void buildHeader();
     void buildWifiPage();
     void buildFanPage();
@@ -153,6 +178,14 @@ private:
     void connectHandlers();
 
     Environment env_;
+    std::unique_ptr<LanguageSwitch> languageSwitch_;
+    std::unique_ptr<DeviceLink> deviceLink_;
+    std::unique_ptr<ConnectionRules> connectionRules_;
+    std::unique_ptr<WifiPage> wifiPage_;
+    std::unique_ptr<FanPage> fanPage_;
+    std::unique_ptr<ReadBack> readBack_;
+    std::unique_ptr<StatusPolling> statusPolling_;
+    std::unique_ptr<DeviceActions> deviceActions_;
 };
 
 } // namespace breezekit

@@ -22,8 +22,8 @@ using form::place;
 
 namespace {
 
-QComboBox* dropDownList(QWidget* parent, const char* name, int x, int y, int w, int h, const QStringList& items,
-                        int selected) {
+QComboBox* dropDownList(QWidget* parent, const char* name, int x, int y, int w, int h,
+                        const QStringList& items, int selected) {
     auto* combo = place<QComboBox>(parent, name, x, y, w, h);
     combo->addItems(items);
     combo->setCurrentIndex(selected);
@@ -39,7 +39,8 @@ QComboBox* editableCombo(QWidget* parent, const char* name, int x, int y, int w,
 
 QStringList numbers(int first, int last) {
     QStringList items;
-    for (int n = first; n <= last; ++n) items << QString::number(n);
+    for (int n = first; n <= last; ++n)
+        items << QString::number(n);
     return items;
 }
 
@@ -71,7 +72,8 @@ QPushButton* boldButton(QWidget* parent, const char* name, int x, int y, int w, 
 
 void TForm1::buildHeader() {
     Panel3 = framedPanel(this, "Panel3", 19, 12, 231, 78);
-    Label_Choose_device = centredLabel(Panel3, "Label_Choose_device", 2, 5, 225, 14, Caption::BoldUnderlined, true);
+    Label_Choose_device =
+        centredLabel(Panel3, "Label_Choose_device", 2, 5, 225, 14, Caption::BoldUnderlined, true);
     ComboBox_Choose_device = editableCombo(Panel3, "ComboBox_Choose_device", 11, 28, 209, 21);
     paintBackground(ComboBox_Choose_device, kRed);
     Label_S_N = centredLabel(Panel3, "Label_S_N", 11, 55, 24, 14, Caption::Underlined, true);
@@ -99,7 +101,8 @@ void TForm1::buildHeader() {
                                       QStringLiteral("POL"), QStringLiteral("NOR")},
                                      LanguageIndex);
 
-    Button_Get_current_parameters = boldButton(this, "Button_Get_current_parameters", 119, 109, 222, 25, true);
+    Button_Get_current_parameters =
+        boldButton(this, "Button_Get_current_parameters", 119, 109, 222, 25, true);
     Button_Restore_default_parameters =
         boldButton(this, "Button_Restore_default_parameters", 365, 109, 235, 25, true);
 
@@ -112,7 +115,8 @@ void TForm1::buildHeader() {
     Filter->setObjectName(QStringLiteral("Filter"));
     Information = new QWidget;
     Information->setObjectName(QStringLiteral("Information"));
-    for (QWidget* page : {Wi_Fi, Fan, Filter, Information}) PageControl->addTab(page, QString());
+    for (QWidget* page : {Wi_Fi, Fan, Filter, Information})
+        PageControl->addTab(page, QString());
     PageControl->setCurrentWidget(Wi_Fi);
 }
 
@@ -126,10 +130,10 @@ void TForm1::buildWifiPage() {
 
     Panel_Password = framedPanel(Wi_Fi, "Panel_Password", 22, 98, 386, 63);
     Label_type_security = centredLabel(Panel_Password, "Label_type_security", 7, 9, 110, 13);
-    ComboBox_Security_WI_FI = dropDownList(
-        Panel_Password, "ComboBox_Security_WI_FI", 7, 29, 110, 21,
-        {QStringLiteral("OPEN"), QStringLiteral("WPA_PSK"), QStringLiteral("WPA2_PSK"), QStringLiteral("WPA_WPA2_PSK")},
-        3);
+    ComboBox_Security_WI_FI = dropDownList(Panel_Password, "ComboBox_Security_WI_FI", 7, 29, 110, 21,
+                                           {QStringLiteral("OPEN"), QStringLiteral("WPA_PSK"),
+                                            QStringLiteral("WPA2_PSK"), QStringLiteral("WPA_WPA2_PSK")},
+                                           3);
     Label_Password = centredLabel(Panel_Password, "Label_Password", 130, 9, 248, 13);
     Edit_Password = place<QLineEdit>(Panel_Password, "Edit_Password", 128, 29, 252, 21);
     Edit_Password->setMaxLength(60);
@@ -176,17 +180,20 @@ void TForm1::buildFanPage() {
     CheckBox_Available_OFF_device->setChecked(true);
 
     Panel_Direction_Fan_Pavona = framedPanel(Fan, "Panel_Direction_Fan_Pavona", 385, 26, 179, 44);
-    Label_Direction =
-        centredLabel(Panel_Direction_Fan_Pavona, "Label_Direction", 13, 3, 155, 14, Caption::Underlined, true);
-    RadioButton_Supply = place<QRadioButton>(Panel_Direction_Fan_Pavona, "RadioButton_Supply", 19, 22, 59, 17);
+    Label_Direction = centredLabel(Panel_Direction_Fan_Pavona, "Label_Direction", 13, 3, 155, 14,
+                                   Caption::Underlined, true);
+    RadioButton_Supply =
+        place<QRadioButton>(Panel_Direction_Fan_Pavona, "RadioButton_Supply", 19, 22, 59, 17);
     RadioButton_Supply->setChecked(true);
-    RadioButton_Exhaust = place<QRadioButton>(Panel_Direction_Fan_Pavona, "RadioButton_Exhaust", 96, 23, 70, 17);
+    RadioButton_Exhaust =
+        place<QRadioButton>(Panel_Direction_Fan_Pavona, "RadioButton_Exhaust", 96, 23, 70, 17);
 
     Panel_Direction_Fan_MOX = framedPanel(Fan, "Panel_Direction_Fan_MOX", 298, 14, 266, 68);
     Panel_Direction_Fan_MOX->hide();
-    Label_Direction_MOX =
-        centredLabel(Panel_Direction_Fan_MOX, "Label_Direction_MOX", 20, 3, 225, 14, Caption::Underlined, true);
-    RadioButton_Exhaust_MOX = place<QRadioButton>(Panel_Direction_Fan_MOX, "RadioButton_Exhaust_MOX", 9, 23, 248, 17);
+    Label_Direction_MOX = centredLabel(Panel_Direction_Fan_MOX, "Label_Direction_MOX", 20, 3, 225, 14,
+                                       Caption::Underlined, true);
+    RadioButton_Exhaust_MOX =
+        place<QRadioButton>(Panel_Direction_Fan_MOX, "RadioButton_Exhaust_MOX", 9, 23, 248, 17);
     RadioButton_Exhaust_MOX->setChecked(true);
     RadioButton_Supply_Exhaust_MOX =
         place<QRadioButton>(Panel_Direction_Fan_MOX, "RadioButton_Supply_Exhaust_MOX", 9, 46, 248, 17);

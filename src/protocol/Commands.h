@@ -43,12 +43,13 @@ enum CommandCode : std::uint8_t {
 
 // The codes whose input reports the window handles; every other code is ignored.
 constexpr std::uint8_t kHandledCodes[] = {
-    CmdModuleText,     CmdSearch,         CmdDeviceMode,        CmdSsid,           CmdPassword,
-    CmdSlaveNumber,    CmdSlaveDhcp,      CmdSlaveIp,           CmdMasterIp,       CmdConnectionType,
-    CmdWifiChannel,    CmdSecurity,       CmdSerialNumber,      CmdOffAllowed,     CmdDirection,
-    CmdHumiditySensor, CmdRelaySensor,    CmdAnalogSensor,      CmdHumidityThreshold,
-    CmdAnalogThreshold, CmdNightTimer,    CmdPartyTimer,        CmdTurnOffDelay,   CmdWifiState,
-    CmdFilterTime,     CmdMasterState,    CmdHumidityScenario,  CmdGateway,
+    CmdModuleText,   CmdSearch,         CmdDeviceMode,        CmdSsid,
+    CmdPassword,     CmdSlaveNumber,    CmdSlaveDhcp,         CmdSlaveIp,
+    CmdMasterIp,     CmdConnectionType, CmdWifiChannel,       CmdSecurity,
+    CmdSerialNumber, CmdOffAllowed,     CmdDirection,         CmdHumiditySensor,
+    CmdRelaySensor,  CmdAnalogSensor,   CmdHumidityThreshold, CmdAnalogThreshold,
+    CmdNightTimer,   CmdPartyTimer,     CmdTurnOffDelay,      CmdWifiState,
+    CmdFilterTime,   CmdMasterState,    CmdHumidityScenario,  CmdGateway,
 };
 static_assert(sizeof(kHandledCodes) == 28);
 

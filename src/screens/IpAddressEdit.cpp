@@ -35,12 +35,14 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
 
 IpAddressEdit::Address IpAddressEdit::address() const {
     Address address{};
-    for (size_t i = 0; i < parts_.size(); ++i) address[i] = static_cast<quint8>(parts_[i]->text().toInt());
+    for (size_t i = 0; i < parts_.size(); ++i)
+        address[i] = static_cast<quint8>(parts_[i]->text().toInt());
     return address;
 }
 
 void IpAddressEdit::setAddress(const Address& address) {
-    for (size_t i = 0; i < parts_.size(); ++i) parts_[i]->setText(QString::number(address[i]));
+    for (size_t i = 0; i < parts_.size(); ++i)
+        parts_[i]->setText(QString::number(address[i]));
 }
 
 QString IpAddressEdit::text() const {

@@ -7,8 +7,12 @@ TimeEdit::TimeEdit(QWidget* parent) : QLineEdit(parent) {
     setText(QStringLiteral("00:00"));
 }
 
-int TimeEdit::hours() const { return text().left(2).toInt(); }
+int TimeEdit::hours() const {
+    return text().left(2).toInt();
+}
 
-int TimeEdit::minutes() const { return text().mid(3, 2).toInt(); }
+int TimeEdit::minutes() const {
+    return text().mid(3, 2).toInt();
+}
 
 } // namespace breezekit
