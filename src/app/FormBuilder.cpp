@@ -1,6 +1,8 @@
 #include "app/FormBuilder.h"
 
 #include <QFrame>
+#include <QVariant>
+#include <algorithm>
 
 namespace breezekit::form {
 
@@ -29,6 +31,43 @@ QLabel* autoSizedLabel(QWidget* parent, const char* name, int x, int y) {
 void setAutoSizedText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
+}
+
+void setFittedText(QLabel* label, const QString& text) {
+    constexpr int kSmallestPixelSize = 8;
+    static constexpr char kBaseSize[] = "breezekitBasePixelSize";
+    if (!label->property(kBaseSize).isValid()) label->setProperty(kBaseSize, label->font().pixelSize());
+    QFont font = label->font();
+    if (label->property(kBaseSize).toInt() <= 0) {
+        label->setText(text); // a font sized in points is left as it is
+        return;
+    }
+    font.setPixelSize(label->property(kBaseSize).toInt());
+    const int room = label->contentsRect().width();
+    while (font.pixelSize() > kSmallestPixelSize && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->setText(text);
+}
+
+QString twoLineCaption(const QString& caption, const QFontMetrics& metrics) {
+    QString best = caption;
+    int bestWidth = -1;
+    for (const QChar separator : {QLatin1Char(' '), QLatin1Char('-')}) {
+        for (qsizetype at = caption.indexOf(separator); at > 0; at = caption.indexOf(separator, at + 1)) {
+            // A space goes away at the break; a hyphen stays at the end of the first line.
+            const QString first = separator == QLatin1Char(' ') ? caption.left(at) : caption.left(at + 1);
+            const QString second = caption.mid(at + 1);
+            if (first.trimmed().isEmpty() || second.trimmed().isEmpty()) continue;
+            const int width = std::max(metrics.horizontalAdvance(first), metrics.horizontalAdvance(second));
+            if (bestWidth < 0 || width < bestWidth) {
+                bestWidth = width;
+                best = first + QLatin1Char('\n') + second;
+            }
+        }
+        if (bestWidth >= 0) break;
+    }
+    return best;
 }
 
 QFrame* framedPanel(QWidget* parent, const char* name, int x, int y, int w, int h) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
 
@@ -27,6 +28,14 @@ QLabel* centredLabel(QWidget* parent, const char* name, int x, int y, int w, int
 // A label that sizes itself to its text; setAutoSizedText keeps it sized after every change.
 QLabel* autoSizedLabel(QWidget* parent, const char* name, int x, int y);
 void setAutoSizedText(QLabel* label, const QString& text);
+
+// Gives a fixed-size label its text; when the text is wider than the label, the label's font gives way
+// a pixel at a time until it fits (down to a floor), so no caption is clipped.
+void setFittedText(QLabel* label, const QString& text);
+
+// A push button's caption broken onto two lines at the point that keeps both lines shortest (a space,
+// else after a hyphen); a caption without such a point stays on one line.
+QString twoLineCaption(const QString& caption, const QFontMetrics& metrics);
 
 // A framed panel: a raised edge and no caption.
 QFrame* framedPanel(QWidget* parent, const char* name, int x, int y, int w, int h);

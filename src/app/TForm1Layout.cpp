@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
+#include "text/Languages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,6 +36,14 @@ QComboBox* editableCombo(QWidget* parent, const char* name, int x, int y, int w,
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     return combo;
+}
+
+QStringList languageItems() {
+    QStringList items;
+    for (const LanguageInfo& language : kLanguages)
+        items << QString::fromUtf8(language.comboItem.data(),
+                                   static_cast<qsizetype>(language.comboItem.size()));
+    return items;
 }
 
 QStringList numbers(int first, int last) {
@@ -95,11 +104,8 @@ void TForm1::buildHeader() {
     RadioButton_with_router = place<QRadioButton>(Panel2, "RadioButton_with_router", 14, 52, 171, 17);
 
     Label_Language = centredLabel(this, "Label_Language", 629, 17, 60, 14, Caption::BoldUnderlined, true);
-    ComboBox_Language = dropDownList(this, "ComboBox_Language", 632, 51, 55, 21,
-                                     {QStringLiteral("РУС"), QStringLiteral("ENG"), QStringLiteral("中文"),
-                                      QStringLiteral("УКР"), QStringLiteral("DEU"), QStringLiteral("DAN"),
-                                      QStringLiteral("POL"), QStringLiteral("NOR")},
-                                     LanguageIndex);
+    ComboBox_Language =
+        dropDownList(this, "ComboBox_Language", 632, 51, 55, 21, languageItems(), LanguageIndex);
 
     Button_Get_current_parameters =
         boldButton(this, "Button_Get_current_parameters", 119, 109, 222, 25, true);

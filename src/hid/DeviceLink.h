@@ -1,15 +1,22 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace breezekit {
 
 class TForm1;
 class HidPlatform;
+class HidController;
+class HidDevice;
 
 // One input report as the dispatch hands it on: data[0] is the command code, data[1] the length
 // byte, data[2] the first payload byte. Valid only while the dispatch runs.
@@ -24,6 +31,9 @@ struct InputReport {
     // Every byte from payload byte 1 to the end of the report, one character each, zeros included.
     std::u16string text() const;
 };
+
+// What a control shows of a text that came from a report: the part before its first U+0000.
+QString controlText(std::u16string_view reportText);
 
 // The window's side of the device link: the device list and selection, SendCommand, the dispatch of
 // input reports by code and the no-device guard.
@@ -46,6 +56,37 @@ class DeviceLink : public QObject {
 
     // Stops every reader and releases every unit; the window calls it first thing when it closes.
     void shutdown();
+
+    // The listed units, in item order.
+    const std::vector<HidDevice*>& listedDevices() const { return items_; }
+    HidController& controller() { return *controller_; }
+
+    // Handlers, public for the window's tests.
+    void JvHidDeviceController1DeviceChange();
+    bool JvHidDeviceController1Enumerate(HidDevice& device, int index);
+    void JvHidDeviceController1DeviceData(HidDevice& device, std::uint8_t reportId, const std::uint8_t* data,
+                                          std::uint16_t size);
+    void ComboBox_Choose_deviceClick();
+
+  signals:
+    // After every rebuild of the device list.
+    void deviceListRebuilt();
+
+  private:
+    void onSerialNumber(const InputReport& report);
+    void clearWhenNoUnit();
+    void showNoAccess(HidDevice& device);
+    void stopWritesUntilIdle(HidDevice* device);
+
+    TForm1& form_;
+    std::unique_ptr<HidController> controller_;
+    std::vector<HidDevice*> items_;
+    std::array<ReportHandler, 256> handlers_{};
+    // Identities of units without access whose message has been shown.
+    std::set<std::string> noAccessShown_;
+    // A unit whose write failed: the rest of the current handler's writes to it are skipped.
+    HidDevice* writesStopped_ = nullptr;
+    bool shutDown_ = false;
 };
 
 } // namespace breezekit

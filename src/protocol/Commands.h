@@ -59,4 +59,25 @@ constexpr bool isHandledCode(std::uint8_t code) {
     return false;
 }
 
+// Payload values with a fixed meaning.
+constexpr std::uint8_t kWriteSessionBegin = 1;
+constexpr std::uint8_t kWriteSessionEnd = 0;
+constexpr std::uint8_t kSearchBegin = 1;
+constexpr std::uint8_t kSearchEnd = 0;
+constexpr std::uint8_t kModuleOff = 0;
+constexpr std::uint8_t kModuleOn = 1;
+constexpr std::uint8_t kRoleSlave = 0;
+constexpr std::uint8_t kRoleMaster = 1;
+constexpr std::uint8_t kConnectionWithRouter = 1;
+constexpr std::uint8_t kConnectionWithoutRouter = 2;
+constexpr std::uint8_t kDirectionSupply = 0;
+constexpr std::uint8_t kDirectionExhaust = 1;
+constexpr std::uint8_t kScenarioCurrentMode = 0;
+constexpr std::uint8_t kScenarioExhaust = 1;
+
+// The Wi-Fi module's command lines.
+constexpr char16_t kAtLeaveNetwork[] = u"AT+CWQAP\r\n";
+constexpr char16_t kAtStationMode[] = u"AT+CWMODE_DEF=1\r\n";
+constexpr char16_t kAtListNetworks[] = u"AT+CWLAP\r\n";
+
 } // namespace breezekit

@@ -4,7 +4,7 @@ namespace breezekit {
 
 class TForm1;
 
-// Shows and hides the Wi-Fi page's groups by role and connection type.
+// Shows and hides the Wi-Fi page's groups by role and connection type. Connects its own handlers.
 class ConnectionRules {
   public:
     explicit ConnectionRules(TForm1& form);
@@ -18,6 +18,11 @@ class ConnectionRules {
     void JvIPAddress_IP_MasterKeyUp();
 
   private:
+    void setSecurityShown(bool shown);
+    void setGatewayShown(bool shown);
+    void setPasswordCaption(bool newPassword);
+    bool openSelected() const;
+
     TForm1& form_;
 };
 

@@ -7,14 +7,17 @@ class QLineEdit;
 
 namespace breezekit {
 
-// An IPv4 address field: four number parts 0..255 shown as a dotted address.
+// An IPv4 address field: four number parts 0..255 shown as a dotted address. A dot or a third digit
+// moves on to the next part; a number above 255 is refused as it is typed.
 class IpAddressEdit : public QFrame {
     Q_OBJECT
   public:
     using Address = std::array<quint8, 4>;
+    static constexpr int kParts = 4;
 
     explicit IpAddressEdit(QWidget* parent = nullptr);
 
+    // Follows every edit: an empty part counts as 0.
     Address address() const;
     void setAddress(const Address& address);
     QString text() const;                // dotted, "192.168.0.1"
@@ -25,13 +28,18 @@ class IpAddressEdit : public QFrame {
   signals:
     // A key released in any part, except Tab and Backtab.
     void keyReleased(int key);
+    void addressChanged();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
   private:
-    std::array<QLineEdit*, 4> parts_{};
+    int indexOf(QObject* part) const;
+    void moveToPart(int index);
+    void onPartEdited(int index);
+
+    std::array<QLineEdit*, kParts> parts_{};
+    int enteredByThirdDigit_ = -1; // a dot typed right after that move stays in the part
 };
 
 } // namespace breezekit

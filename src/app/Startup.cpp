@@ -1,0 +1,37 @@
+#include "app/Startup.h"
+
+#include "app/Fonts.h"
+#include "app/InstanceMarkers.h"
+#include "app/SettingsStore.h"
+#include "app/TForm1.h"
+#include "app/Theme.h"
+#include "hid/HidPlatform.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+
+namespace breezekit {
+
+int runApplication(int argc, char** argv, const std::function<std::unique_ptr<HidPlatform>()>& makePlatform) {
+    QApplication app(argc, argv);
+    registerWindowFont();
+    // Without the theme the platform's look stays; the error box has said so.
+    (void)theme::apply(QString::fromLatin1(theme::kSky));
+
+    const std::unique_ptr<HidPlatform> platform = makePlatform();
+    SettingsStore settings;
+    const std::unique_ptr<InstanceMarkers> markers = makeSystemInstanceMarkers();
+    TForm1 form({*platform, settings, *markers});
+    if (form.FormCreate() == TForm1::StartOutcome::Exit) return 0;
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        form.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.frameGeometry().size(),
+                                      screen->availableGeometry())
+                      .topLeft());
+    form.show();
+    QApplication::exec();
+    return 0;
+}
+
+} // namespace breezekit

@@ -1,0 +1,7 @@
+#include "hid/HidLog.h"
+
+namespace breezekit {
+
+Q_LOGGING_CATEGORY(lcHid, "breezekit.hid", QtInfoMsg)
+
+} // namespace breezekit

@@ -1,0 +1,52 @@
+#include "protocol/StatusPolling.h"
+
+#include "app/Pause.h"
+#include "app/TForm1.h"
+#include "hid/DeviceLink.h"
+#include "protocol/Commands.h"
+#include "protocol/Encodings.h"
+
+#include <QTabWidget>
+#include <QTimer>
+
+namespace breezekit {
+
+namespace {
+constexpr unsigned long kPollPauseMs = 20;
+} // namespace
+
+StatusPolling::StatusPolling(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
+    QObject::connect(form_.Timer3, &QTimer::timeout, form_.Timer3, [this] { Timer3Timer(); });
+    link_.setReportHandler(CmdWifiState, [this](const InputReport& report) { onWifiState(report); });
+    link_.setReportHandler(CmdMasterState, [this](const InputReport& report) { onMasterState(report); });
+    link_.setReportHandler(CmdFilterTime, [this](const InputReport& report) { onFilterTime(report); });
+}
+
+void StatusPolling::Timer3Timer() {
+    if (form_.CurrentDevice == nullptr) return;
+    link_.SendCommand(CmdRead, numberPayload(CmdWifiState));
+    pause(kPollPauseMs);
+    link_.SendCommand(CmdRead, numberPayload(CmdMasterState));
+    if (form_.PageControl->currentWidget() != form_.Filter) return;
+    pause(kPollPauseMs);
+    link_.SendCommand(CmdRead, numberPayload(CmdFilterTime));
+}
+
+void StatusPolling::onWifiState(const InputReport& report) {
+    form_.deviceSettings.WifiConnected = report.payloadByte(1);
+    form_.showWifiState(form_.deviceSettings.WifiConnected != 0);
+}
+
+void StatusPolling::onMasterState(const InputReport& report) {
+    form_.deviceSettings.MasterConnected = report.payloadByte(1);
+    form_.showMasterState(form_.deviceSettings.MasterConnected != 0);
+}
+
+// Kept, so that a change of language shows the last count received in the new language.
+void StatusPolling::onFilterTime(const InputReport& report) {
+    form_.LastFilterCount =
+        secondsFrom24(report.payloadByte(1), report.payloadByte(2), report.payloadByte(3));
+    form_.showFilterCount();
+}
+
+} // namespace breezekit

@@ -1,0 +1,49 @@
+#include "screens/DeviceActions.h"
+
+#include "app/Pause.h"
+#include "app/TForm1.h"
+#include "hid/DeviceLink.h"
+#include "protocol/Commands.h"
+#include "protocol/Encodings.h"
+#include "protocol/ReadBackTable.h"
+
+#include <QPushButton>
+
+namespace breezekit {
+
+namespace {
+constexpr unsigned long kRestorePauseMs = 200;
+constexpr std::uint8_t kActionByte = 0;
+} // namespace
+
+DeviceActions::DeviceActions(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
+    QObject::connect(form_.Button_Get_current_parameters, &QPushButton::clicked,
+                     form_.Button_Get_current_parameters, [this] { Button_Get_current_parametersClick(); });
+    QObject::connect(form_.Button_Restore_default_parameters, &QPushButton::clicked,
+                     form_.Button_Restore_default_parameters,
+                     [this] { Button_Restore_default_parametersClick(); });
+    QObject::connect(form_.Button_Reset_filter_timer, &QPushButton::clicked, form_.Button_Reset_filter_timer,
+                     [this] { Button_Reset_filter_timerClick(); });
+}
+
+// Only the first request: each reply of the read-back asks for the next parameter.
+void DeviceActions::Button_Get_current_parametersClick() {
+    if (link_.noDeviceGuard()) return;
+    link_.SendCommand(CmdRead, numberPayload(kReadBackFirst));
+}
+
+// The write session stays open: the unit needs no closing 0 after a restore.
+void DeviceActions::Button_Restore_default_parametersClick() {
+    if (link_.noDeviceGuard()) return;
+    link_.SendCommand(CmdWriteSession, numberPayload(kWriteSessionBegin));
+    link_.SendCommand(CmdRestoreDefaults, numberPayload(kActionByte));
+    pause(kRestorePauseMs);
+    link_.SendCommand(CmdRead, numberPayload(kReadBackFirst));
+}
+
+void DeviceActions::Button_Reset_filter_timerClick() {
+    if (link_.noDeviceGuard()) return;
+    link_.SendCommand(CmdResetFilter, numberPayload(kActionByte));
+}
+
+} // namespace breezekit

@@ -1,0 +1,98 @@
+#include "screens/WifiPage.h"
+
+#include "app/MessageBoxes.h"
+#include "app/TForm1.h"
+#include "hid/DeviceLink.h"
+#include "hid/ReportText.h"
+#include "protocol/Commands.h"
+#include "protocol/NetworkSearch.h"
+#include "protocol/WifiApply.h"
+#include "screens/IpAddressEdit.h"
+#include "screens/SendSequence.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace breezekit {
+
+namespace {
+constexpr int kRowPleaseWait = 56;
+
+Ipv4 ipv4Of(const IpAddressEdit* field) {
+    const IpAddressEdit::Address a = field->address();
+    return {a[0], a[1], a[2], a[3]};
+}
+} // namespace
+
+WifiPage::WifiPage(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
+    QObject::connect(form.Button_Search_Wi_Fi, &QPushButton::clicked, &form,
+                     [this] { Button_Search_Wi_FiClick(); });
+    QObject::connect(form.Button_Apply_Save_Wi_Fi, &QPushButton::clicked, &form,
+                     [this] { Button_Apply_Save_Wi_FiClick(); });
+    QObject::connect(form.Timer1, &QTimer::timeout, &form, [this] { Timer1Timer(); });
+    QObject::connect(form.Timer2, &QTimer::timeout, &form, [this] { Timer2Timer(); });
+    link.setReportHandler(CmdSearch, [this](const InputReport& report) { onSearchReport(report); });
+    // The module's answers to the command lines are not used.
+    link.setReportHandler(CmdModuleText, [](const InputReport&) {});
+}
+
+void WifiPage::Button_Search_Wi_FiClick() {
+    if (link_.noDeviceGuard()) return;
+    if (!form_.Timer1->isActive()) form_.Timer1->start();
+    form_.ComboBox_Wi_Fi_name->clear();
+    form_.ComboBox_Wi_Fi_name->setEditText(form_.text(kRowPleaseWait));
+    sendSequence(link_, searchRequestCommands());
+}
+
+void WifiPage::Timer1Timer() {
+    sendSequence(link_, searchRequestCommands());
+}
+
+void WifiPage::Timer2Timer() {
+    sendSequence(link_, searchEndCommands());
+    form_.Timer2->stop();
+}
+
+void WifiPage::onSearchReport(const InputReport& report) {
+    form_.Timer1->stop();
+    if (!form_.Timer2->isActive()) form_.Timer2->start();
+    const std::u16string name = networkNameOfLine(report.text());
+    const std::u16string_view shown = cutAtZero(name);
+    form_.ComboBox_Wi_Fi_name->addItem(
+        QString::fromUtf16(shown.data(), static_cast<qsizetype>(shown.size())));
+    if (form_.ComboBox_Wi_Fi_name->currentIndex() != 0) form_.ComboBox_Wi_Fi_name->setCurrentIndex(0);
+}
+
+void WifiPage::Button_Apply_Save_Wi_FiClick() {
+    if (link_.noDeviceGuard()) return;
+    WifiInputs inputs;
+    inputs.role = form_.RadioButton_master->isChecked() ? Role::Master : Role::Slave;
+    inputs.connection =
+        form_.RadioButton_with_router->isChecked() ? Connection::WithRouter : Connection::WithoutRouter;
+    inputs.networkName = form_.ComboBox_Wi_Fi_name->currentText().toStdU16String();
+    inputs.password = form_.Edit_Password->text().toStdU16String();
+    inputs.channelItem = form_.ComboBox_Wi_Fi_channel->currentIndex();
+    inputs.securityItem = form_.ComboBox_Security_WI_FI->currentIndex();
+    inputs.slaveNumberItem = form_.ComboBox_Number_Slave->currentIndex();
+    inputs.slaveAddressingItem = form_.ComboBox_IP_Slave->currentIndex();
+    inputs.slaveIp = ipv4Of(form_.JvIPAddress_IP_Slave);
+    inputs.masterIp = ipv4Of(form_.JvIPAddress_IP_Master);
+    inputs.gateway = ipv4Of(form_.JvGateway);
+
+    const WifiApplyResult result = applyWifi(form_.deviceSettings, inputs);
+    if (result.messageRow == kRowNotANumber) {
+        // The toolkit's own error when a list gives no number.
+        messages::showStopError(&form_, form_.text(result.messageRow));
+        return;
+    }
+    if (result.messageRow != 0) {
+        messages::showMessage(&form_, form_.text(result.messageRow));
+        return;
+    }
+    sendSequence(link_, result.commands);
+}
+
+} // namespace breezekit

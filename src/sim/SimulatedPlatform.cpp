@@ -1,0 +1,88 @@
+#include "sim/SimulatedPlatform.h"
+
+#include <QMetaMethod>
+#include <QMetaObject>
+#include <algorithm>
+#include <cstdio>
+
+namespace breezekit::sim {
+
+namespace {
+constexpr std::uint16_t kMouseVendorId = 0x046D;
+constexpr std::uint16_t kMouseProductId = 0xC077;
+constexpr int kMouseInputReportLength = 5;
+constexpr unsigned kUsbBus = 0x0003;
+} // namespace
+
+SimulatedPlatform::~SimulatedPlatform() {
+    for (auto& interface : interfaces_)
+        interface->unplug();
+}
+
+std::vector<HidInterfaceInfo> SimulatedPlatform::enumerate() {
+    std::vector<HidInterfaceInfo> present;
+    present.reserve(interfaces_.size());
+    for (const auto& interface : interfaces_)
+        present.push_back(interface->info());
+    return present;
+}
+
+std::unique_ptr<HidConnection> SimulatedPlatform::open(const HidInterfaceInfo& info, HidOpenMode mode) {
+    const auto found = std::find_if(interfaces_.begin(), interfaces_.end(),
+                                    [&](const auto& i) { return i->info().identity == info.identity; });
+    return found == interfaces_.end() ? nullptr : (*found)->open(mode);
+}
+
+std::shared_ptr<VirtualInterface> SimulatedPlatform::plug(VirtualInterfaceSpec spec,
+                                                          std::unique_ptr<VirtualUnit> unit) {
+    const int number = nextNumber_++;
+    HidInterfaceInfo info;
+    char name[32];
+    // Named as the kernel names HID devices, new at every plug.
+    std::snprintf(name, sizeof name, "%04X:%04X:%04X.%04X", kUsbBus, spec.vendorId, spec.productId,
+                  static_cast<unsigned>(number));
+    info.identity = name;
+    info.path = "/dev/sim-hidraw" + std::to_string(number);
+    info.vendorId = spec.vendorId;
+    info.productId = spec.productId;
+    info.productString = spec.productString;
+    auto interface = std::make_shared<VirtualInterface>(std::move(spec), std::move(info), std::move(unit));
+    interfaces_.push_back(interface);
+    announceChange();
+    return interface;
+}
+
+std::shared_ptr<VirtualInterface> SimulatedPlatform::plugUnit(FactoryParameters parameters,
+                                                              VirtualAccess access) {
+    VirtualInterfaceSpec spec;
+    spec.productString = parameters.productString;
+    spec.lengths = {parameters.inputReportLength, parameters.outputReportLength};
+    spec.access = access;
+    return plug(std::move(spec), std::make_unique<VirtualUnit>(std::move(parameters)));
+}
+
+std::shared_ptr<VirtualInterface> SimulatedPlatform::plugMouse() {
+    VirtualInterfaceSpec spec;
+    spec.vendorId = kMouseVendorId;
+    spec.productId = kMouseProductId;
+    spec.productString = u"USB Optical Mouse";
+    spec.lengths = {kMouseInputReportLength, 0};
+    spec.isUnit = false;
+    return plug(std::move(spec));
+}
+
+void SimulatedPlatform::unplug(const std::shared_ptr<VirtualInterface>& interface) {
+    const auto found = std::find(interfaces_.begin(), interfaces_.end(), interface);
+    if (found == interfaces_.end()) return;
+    (*found)->unplug();
+    interfaces_.erase(found);
+    announceChange();
+}
+
+void SimulatedPlatform::announceChange() {
+    // Interfaces plugged before anyone listens are simply there at the first scan.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&HidPlatform::devicesChanged))) return;
+    QMetaObject::invokeMethod(this, &HidPlatform::devicesChanged, Qt::QueuedConnection);
+}
+
+} // namespace breezekit::sim

@@ -1,0 +1,380 @@
+#include "SimWindow.h"
+#include "app/Colours.h"
+#include "hid/HidController.h"
+#include "hid/HidDevice.h"
+#include "protocol/Commands.h"
+#include "text/TextTable.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace breezekit;
+using breezekit::testing::SentCommand;
+using breezekit::testing::SimWindow;
+
+namespace {
+const SentCommand kSerialRequest{{}, CmdRead, {CmdSerialNumber}};
+constexpr int kRowNoAccess = 53;
+constexpr int kRowNoDevices = 54;
+constexpr int kRowSelectDevice = 55;
+
+QColor boxColour(TForm1& form) {
+    return form.ComboBox_Choose_device->palette().color(QPalette::Base);
+}
+QStringList itemTexts(QComboBox* box) {
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts << box->itemText(i);
+    return texts;
+}
+std::vector<std::uint8_t> makeSerialReply(std::string_view serial, std::uint8_t lengthByte,
+                                          std::size_t reportLength = 65) {
+    std::vector<std::uint8_t> report(reportLength, 0);
+    report[0] = 1;
+    report[1] = CmdSerialNumber;
+    report[2] = lengthByte;
+    for (std::size_t i = 0; i < serial.size() && 3 + i < reportLength; ++i)
+        report[3 + i] = static_cast<std::uint8_t>(serial[i]);
+    return report;
+}
+} // namespace
+
+class DeviceListTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void startsWithUnits_data();
+    void startsWithUnits();
+    void startsWithoutUnits();
+    void guardedActionsWithoutUnit_data();
+    void guardedActionsWithoutUnit();
+    void keepsSelectionAcrossRebuild();
+    void unplugsSelectedUnit();
+    void lastUnitGoneClearsWindow();
+    void ignoresReportsOfOtherUnits();
+    void serialReply_data();
+    void serialReply();
+    void identificationOnlyUnit();
+    void oddReportLengths_data();
+    void oddReportLengths();
+    void handlerErrorDropsOnlyThatReport();
+    void failedWriteSkipsRestOfHandler();
+    void changeDuringRebuildScansOnceMore();
+};
+
+void DeviceListTest::startsWithUnits_data() {
+    QTest::addColumn<QStringList>("products");
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<bool>("moxPanel");
+
+    QTest::newRow("one Pavona") << QStringList{"Pavona"} << QStringList{"1. Pavona"} << false;
+    QTest::newRow("one Pavona MOX") << QStringList{"Pavona MOX"} << QStringList{"1. Pavona MOX"} << true;
+    QTest::newRow("MOX then Pavona") << QStringList{"Pavona MOX", "Pavona"}
+                                     << QStringList{"1. Pavona MOX", "2. Pavona"} << true;
+    QTest::newRow("other product string")
+        << QStringList{"pavona mox", "Pavona"} << QStringList{"1. Pavona", "2. Pavona"} << false;
+}
+
+void DeviceListTest::startsWithUnits() {
+    QFETCH(QStringList, products);
+    QFETCH(QStringList, items);
+    QFETCH(bool, moxPanel);
+
+    std::vector<sim::FactoryParameters> units;
+    for (int i = 0; i < products.size(); ++i)
+        units.push_back(SimWindow::unitParameters(products[i].toStdU16String(), SimWindow::serialNumber(i)));
+    SimWindow w(units);
+    TForm1& form = w.form();
+
+    QCOMPARE(itemTexts(form.ComboBox_Choose_device), items);
+    QCOMPARE(form.ComboBox_Choose_device->currentIndex(), 0);
+    QCOMPARE(form.ComboBox_Choose_device->currentText(), items[0]);
+    QCOMPARE(boxColour(form), kGreen);
+    QVERIFY(form.CurrentDevice == w.link().listedDevices().at(0));
+    QCOMPARE(form.Panel_Direction_Fan_MOX->isHidden(), !moxPanel);
+    QCOMPARE(form.Panel_Direction_Fan_Pavona->isHidden(), moxPanel);
+    QTRY_COMPARE(form.Label_Serial_number->text(), QString::fromStdString(SimWindow::serialNumber(0)));
+    QCOMPARE(w.commands(0), std::vector{kSerialRequest});
+    for (std::size_t i = 1; i < units.size(); ++i)
+        QVERIFY(w.commands(i).empty());
+    QVERIFY(w.messages().isEmpty());
+}
+
+void DeviceListTest::startsWithoutUnits() {
+    SimWindow w;
+    TForm1& form = w.form();
+    QCOMPARE(form.ComboBox_Choose_device->count(), 0);
+    QCOMPARE(form.ComboBox_Choose_device->currentText(), w.text(kRowNoDevices));
+    QCOMPARE(boxColour(form), kRed);
+    QVERIFY(form.CurrentDevice == nullptr);
+    QCOMPARE(form.Label_Serial_number->text(), QString());
+    QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), w.text(28));
+    QCOMPARE(form.Panel_Master_State_connection->text(), w.text(30));
+    QVERIFY(w.link().noDeviceGuard());
+    QCOMPARE(w.messages(), QStringList{w.text(kRowSelectDevice)});
+}
+
+void DeviceListTest::guardedActionsWithoutUnit_data() {
+    QTest::addColumn<QString>("button");
+    for (const char* name :
+         {"Button_Apply_Save_Wi_Fi", "Button_Apply_Save_Fan", "Button_Restore_default_parameters",
+          "Button_Reset_filter_timer", "Button_Get_current_parameters", "Button_Search_Wi_Fi"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void DeviceListTest::guardedActionsWithoutUnit() {
+    QFETCH(QString, button);
+    SimWindow w;
+    auto* action = w.form().findChild<QPushButton*>(button);
+    QVERIFY(action != nullptr);
+    QTest::mouseClick(action, Qt::LeftButton);
+    QCOMPARE(w.messages(), QStringList{w.text(kRowSelectDevice)});
+}
+
+void DeviceListTest::keepsSelectionAcrossRebuild() {
+    SimWindow w(2);
+    TForm1& form = w.form();
+    QTRY_COMPARE(form.Label_Serial_number->text(), QString::fromStdString(SimWindow::serialNumber(0)));
+    w.clearCommands();
+
+    // The user picks the second unit.
+    form.ComboBox_Choose_device->setCurrentIndex(1);
+    emit form.ComboBox_Choose_device->activated(1);
+    QVERIFY(form.CurrentDevice == w.link().listedDevices().at(1));
+    QVERIFY(form.Panel_Direction_Fan_MOX->isHidden());
+    QCOMPARE(w.commands(1), std::vector{kSerialRequest});
+    QTRY_COMPARE(form.Label_Serial_number->text(), QString::fromStdString(SimWindow::serialNumber(1)));
+
+    // A mouse arrives: the list is rebuilt and the second unit stays selected, asked again.
+    w.clearCommands();
+    w.platform().plugMouse();
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(itemTexts(form.ComboBox_Choose_device), (QStringList{"1. Pavona MOX", "2. Pavona"}));
+    QCOMPARE(form.ComboBox_Choose_device->currentIndex(), 1);
+    QCOMPARE(form.CurrentDevice->identity(), w.unit(1).info().identity);
+    QCOMPARE(boxColour(form), kGreen);
+    QVERIFY(w.commands(0).empty());
+    QCOMPARE(w.commands(1), std::vector{kSerialRequest});
+    QVERIFY(!form.Panel_Direction_Fan_Pavona->isHidden());
+}
+
+void DeviceListTest::unplugsSelectedUnit() {
+    SimWindow w(2);
+    TForm1& form = w.form();
+    w.clearCommands();
+    w.platform().unplug(w.unitHandle(0));
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(itemTexts(form.ComboBox_Choose_device), QStringList{"1. Pavona"});
+    QCOMPARE(form.CurrentDevice->identity(), w.unit(1).info().identity);
+    QCOMPARE(w.commands(1), std::vector{kSerialRequest});
+    QTRY_COMPARE(form.Label_Serial_number->text(), QString::fromStdString(SimWindow::serialNumber(1)));
+    QVERIFY(!form.Panel_Direction_Fan_Pavona->isHidden());
+
+    // Unplugged and plugged again between two scans: gone and new, a new identity.
+    const std::string before = form.CurrentDevice->identity();
+    auto again = w.platform().plugUnit(SimWindow::unitParameters(u"Pavona", "X"));
+    w.platform().unplug(w.unitHandle(1));
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(form.ComboBox_Choose_device->count(), 1);
+    QVERIFY(form.CurrentDevice->identity() != before);
+    QCOMPARE(form.CurrentDevice->identity(), again->info().identity);
+}
+
+void DeviceListTest::lastUnitGoneClearsWindow() {
+    SimWindow w(1);
+    TForm1& form = w.form();
+    QTRY_VERIFY(!form.Label_Serial_number->text().isEmpty());
+    form.LastFilterCount = 12345;
+    form.showWifiState(true);
+    form.showMasterState(true);
+
+    w.platform().unplug(w.unitHandle(0));
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(form.ComboBox_Choose_device->count(), 0);
+    QCOMPARE(form.ComboBox_Choose_device->currentText(), w.text(kRowNoDevices));
+    QCOMPARE(boxColour(form), kRed);
+    QVERIFY(form.CurrentDevice == nullptr);
+    QCOMPARE(form.Label_Serial_number->text(), QString());
+    QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), w.text(28));
+    QCOMPARE(form.Panel_Master_State_connection->text(), w.text(30));
+    QCOMPARE(form.LastFilterCount, 0u);
+    const QString zeros = w.text(37) + "00" + w.text(38) + "00" + w.text(39) + "00" + w.text(40) + "00";
+    QCOMPARE(form.Label_Timer_filter->text(), zeros);
+}
+
+void DeviceListTest::ignoresReportsOfOtherUnits() {
+    SimWindow w(2);
+    TForm1& form = w.form();
+    const QString first = QString::fromStdString(SimWindow::serialNumber(0));
+    QTRY_COMPARE(form.Label_Serial_number->text(), first);
+
+    int handled = 0;
+    w.link().setReportHandler(CmdWifiState, [&](const InputReport&) { ++handled; });
+    const auto fromSecond = makeSerialReply("OTHERUNIT", 9);
+    w.unit(1).sendInputReport(fromSecond);
+    std::vector<std::uint8_t> wifi(65, 0);
+    wifi[0] = 1;
+    wifi[1] = CmdWifiState;
+    w.unit(1).sendInputReport(wifi);
+    // The first unit's report comes after the second's: once it has run, the others were seen.
+    w.unit(0).sendInputReport(wifi);
+    QTRY_COMPARE(handled, 1);
+    QCOMPARE(form.Label_Serial_number->text(), first);
+}
+
+void DeviceListTest::serialReply_data() {
+    QTest::addColumn<QByteArray>("serial");
+    QTest::addColumn<int>("lengthByte");
+    QTest::addColumn<int>("reportLength");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("24 characters") << QByteArray("ABCDEFGHIJKLMNOPQRSTUVWX") << 24 << 65
+                                   << "ABCDEFGHIJKLMNOPQRSTUVWX";
+    QTest::newRow("length 0") << QByteArray("ABCD") << 0 << 65 << "";
+    QTest::newRow("shorter than its text") << QByteArray("ABCDEF") << 3 << 65 << "ABC";
+    QTest::newRow("cut at a zero") << QByteArray("AB\0CD", 5) << 5 << 65 << "AB";
+    QTest::newRow("length past the report") << QByteArray("ABCDEFGH") << 200 << 8 << "ABCDE";
+    QTest::newRow("Latin-1 bytes") << QByteArray("\xC4\xFF") << 2 << 65 << QString::fromUtf8("Ä\u00FF");
+}
+
+void DeviceListTest::serialReply() {
+    QFETCH(QByteArray, serial);
+    QFETCH(int, lengthByte);
+    QFETCH(int, reportLength);
+    QFETCH(QString, shown);
+
+    auto parameters = SimWindow::unitParameters(u"Pavona", "INITIAL");
+    parameters.inputReportLength = reportLength;
+    SimWindow w({parameters});
+    TForm1& form = w.form();
+    QTRY_COMPARE(form.Label_Serial_number->text(), QStringLiteral("INITIAL").left(reportLength - 3));
+
+    const auto length = static_cast<std::size_t>(reportLength);
+    w.unit(0).sendInputReport(
+        makeSerialReply(std::string_view(serial.constData(), static_cast<std::size_t>(serial.size())),
+                        static_cast<std::uint8_t>(lengthByte), length));
+    // A report behind it shows when it has been dispatched.
+    int seen = 0;
+    w.link().setReportHandler(CmdWifiState, [&](const InputReport&) { ++seen; });
+    std::vector<std::uint8_t> marker(length, 0);
+    marker[0] = 1;
+    marker[1] = CmdWifiState;
+    w.unit(0).sendInputReport(marker);
+    QTRY_COMPARE(seen, 1);
+    QCOMPARE(form.Label_Serial_number->text(), shown);
+}
+
+void DeviceListTest::identificationOnlyUnit() {
+    SimWindow w(1);
+    sim::SimulatedPlatform* platform = &w.platform();
+    TForm1& form = w.form();
+    QTRY_VERIFY(!form.Label_Serial_number->text().isEmpty());
+    form.showWifiState(true);
+    form.showMasterState(true);
+
+    auto locked = platform->plugUnit(SimWindow::unitParameters(u"Pavona MOX", "LOCKED"),
+                                     sim::VirtualAccess::IdentificationOnly);
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(itemTexts(form.ComboBox_Choose_device), (QStringList{"1. Pavona MOX", "2. Pavona MOX"}));
+    QCOMPARE(form.ComboBox_Choose_device->itemData(1, Qt::ToolTipRole).toString(), w.text(kRowNoAccess));
+    QVERIFY(!form.ComboBox_Choose_device->itemData(0, Qt::ToolTipRole).isValid());
+    QVERIFY(w.messages().isEmpty());
+
+    form.ComboBox_Choose_device->setCurrentIndex(1);
+    emit form.ComboBox_Choose_device->activated(1);
+    QCOMPARE(form.Label_Serial_number->text(), QString());
+    QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), w.text(28));
+    QCOMPARE(form.Panel_Master_State_connection->text(), w.text(30));
+    QCOMPARE(form.Panel_Wi_Fi_State_connection->palette().color(QPalette::Window), kRed);
+    QCOMPARE(form.Panel_Master_State_connection->palette().color(QPalette::Window), kRed);
+    QVERIFY(locked->receivedReports().empty());
+    // Posted, not shown from inside the selection.
+    QVERIFY(w.messages().isEmpty());
+    QTRY_COMPARE(w.messages(), QStringList{w.text(kRowNoAccess)});
+
+    // Once per unit: a rebuild that keeps it selected shows nothing more.
+    w.platform().plugMouse();
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(form.ComboBox_Choose_device->currentIndex(), 1);
+    bool later = false;
+    QTimer::singleShot(0, this, [&] { later = true; });
+    QTRY_VERIFY(later);
+    QCOMPARE(w.messages().size(), 1);
+}
+
+void DeviceListTest::oddReportLengths_data() {
+    QTest::addColumn<int>("outputLength");
+    QTest::addColumn<bool>("written");
+
+    QTest::newRow("no output report") << 0 << false;
+    QTest::newRow("3 bytes") << 3 << false;
+    QTest::newRow("4 bytes") << 4 << true;
+    QTest::newRow("65 bytes") << 65 << true;
+    QTest::newRow("66 bytes") << 66 << false;
+    QTest::newRow("1025 bytes") << 1025 << false;
+}
+
+void DeviceListTest::oddReportLengths() {
+    QFETCH(int, outputLength);
+    QFETCH(bool, written);
+    auto parameters = SimWindow::unitParameters(u"Pavona", SimWindow::serialNumber(0));
+    parameters.outputReportLength = outputLength;
+    SimWindow w({parameters});
+    QCOMPARE(w.form().ComboBox_Choose_device->count(), 1);
+    QVERIFY(w.form().CurrentDevice != nullptr);
+    QCOMPARE(w.unit(0).receivedReports().size(), written ? 1u : 0u);
+    if (written)
+        QCOMPARE(w.unit(0).receivedReports()[0].bytes.size(), static_cast<std::size_t>(outputLength));
+}
+
+void DeviceListTest::handlerErrorDropsOnlyThatReport() {
+    SimWindow w(1);
+    TForm1& form = w.form();
+    QTRY_VERIFY(!form.Label_Serial_number->text().isEmpty());
+    w.link().setReportHandler(CmdDeviceMode,
+                              [](const InputReport&) { throw std::runtime_error("bad report"); });
+    std::vector<std::uint8_t> mode(65, 0);
+    mode[0] = 1;
+    mode[1] = CmdDeviceMode;
+    w.unit(0).sendInputReport(mode);
+    w.unit(0).sendInputReport(makeSerialReply("AFTER", 5));
+    QTRY_COMPARE(form.Label_Serial_number->text(), QStringLiteral("AFTER"));
+}
+
+void DeviceListTest::failedWriteSkipsRestOfHandler() {
+    SimWindow w(1);
+    w.unit(0).setWriteStall(std::chrono::milliseconds(5));
+    // One handler's three commands: the first write fails, the other two are not tried.
+    w.link().SendCommand(CmdRead, u"\x05");
+    w.link().SendCommand(CmdRead, u"\x0C");
+    w.link().SendCommand(CmdRead, u"\x06");
+    QCOMPARE(w.unit(0).failedWrites(), 1);
+    // The next handler tries the unit again.
+    QTRY_VERIFY([&] {
+        w.link().SendCommand(CmdRead, u"\x05");
+        return w.unit(0).failedWrites() > 1;
+    }());
+}
+
+void DeviceListTest::changeDuringRebuildScansOnceMore() {
+    SimWindow w(1);
+    std::shared_ptr<sim::VirtualInterface> second;
+    int rebuilds = 0;
+    connect(&w.link(), &DeviceLink::deviceListRebuilt, this, [&] {
+        if (++rebuilds != 1) return;
+        // The platform reports a unit arriving while the list is being rebuilt.
+        second = w.platform().plugUnit(SimWindow::unitParameters(u"Pavona", "SECOND"));
+        w.link().controller().deviceChangeNotification();
+    });
+    w.platform().plugMouse();
+    w.link().controller().deviceChangeNotification();
+    QCOMPARE(rebuilds, 2);
+    QCOMPARE(w.link().listedDevices().size(), 2u);
+    QCOMPARE(w.link().listedDevices()[1]->identity(), second->info().identity);
+}
+
+QTEST_MAIN(DeviceListTest)
+#include "DeviceListTest.moc"
