@@ -17,7 +17,8 @@ QFont captionFont(Caption caption, bool ninePoint) {
 QLabel* centredLabel(QWidget* parent, const char* name, int x, int y, int w, int h, Caption caption,
                      bool ninePoint) {
     auto* label = place<QLabel>(parent, name, x, y, w, h);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // A line with Chinese glyphs is taller than the label; anchored at the bottom it keeps its underline.
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     if (caption != Caption::Plain || ninePoint) label->setFont(captionFont(caption, ninePoint));
     return label;
 }
@@ -54,7 +55,7 @@ QString twoLineCaption(const QString& caption, const QFontMetrics& metrics) {
     QString best = caption;
     int bestWidth = -1;
     for (const QChar separator : {QLatin1Char(' '), QLatin1Char('-')}) {
-        for (qsizetype at = caption.indexOf(separator); at > 0; at = caption.indexOf(separator, at + 1)) {
+        for (qsizetype at = caption.indexOf(separator); at >= 0; at = caption.indexOf(separator, at + 1)) {
             // A space goes away at the break; a hyphen stays at the end of the first line.
             const QString first = separator == QLatin1Char(' ') ? caption.left(at) : caption.left(at + 1);
             const QString second = caption.mid(at + 1);

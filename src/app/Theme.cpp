@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QMetaEnum>
 #include <QStyle>
 #include <QStyleFactory>
@@ -41,7 +42,8 @@ std::optional<Theme> find(const QString& name) {
     initThemeResources();
     QFile file(QStringLiteral(":/themes/%1.theme").arg(name));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
-    Theme theme{QStringLiteral("Fusion"), QPalette(Qt::white)};
+    // The window's own background stays the system's colour: the theme sets only the colours it names.
+    Theme theme{QStringLiteral("Fusion"), QGuiApplication::palette()};
     QTextStream in(&file);
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();

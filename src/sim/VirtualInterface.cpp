@@ -112,6 +112,7 @@ int VirtualInterface::read(Queue& queue, std::span<std::uint8_t> buffer, int tim
         if (!queue.reports.empty() && queue.reports.front().due <= now) {
             const std::vector<std::uint8_t> report = std::move(queue.reports.front().bytes);
             queue.reports.pop_front();
+            ++reportsRead_;
             const std::size_t count = std::min(report.size(), buffer.size());
             std::copy_n(report.begin(), count, buffer.begin());
             return static_cast<int>(count);
@@ -135,6 +136,11 @@ void VirtualInterface::clearReceivedReports() {
 void VirtualInterface::setWriteStall(std::chrono::milliseconds stall) {
     std::lock_guard lock(mutex_);
     writeStall_ = stall;
+}
+
+int VirtualInterface::reportsRead() const {
+    std::lock_guard lock(mutex_);
+    return reportsRead_;
 }
 
 int VirtualInterface::failedWrites() const {

@@ -54,6 +54,8 @@ class VirtualInterface : public std::enable_shared_from_this<VirtualInterface> {
     // From now on every write blocks this long and then fails, as to a unit that stopped taking reports.
     void setWriteStall(std::chrono::milliseconds stall);
     int failedWrites() const;
+    // Input reports taken by reads so far, over all handles.
+    int reportsRead() const;
 
     // The platform's side.
     std::unique_ptr<HidConnection> open(HidOpenMode mode);
@@ -88,6 +90,7 @@ class VirtualInterface : public std::enable_shared_from_this<VirtualInterface> {
     std::vector<ReceivedReport> received_;
     std::chrono::milliseconds writeStall_{0};
     int failedWrites_ = 0;
+    int reportsRead_ = 0;
 };
 
 } // namespace breezekit::sim

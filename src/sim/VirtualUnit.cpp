@@ -1,6 +1,7 @@
 #include "sim/VirtualUnit.h"
 
 #include "protocol/Commands.h"
+#include "protocol/Encodings.h"
 
 #include <algorithm>
 #include <string_view>
@@ -81,7 +82,8 @@ std::string asciiOf(const char16_t* line) {
 } // namespace
 
 VirtualUnit::VirtualUnit(FactoryParameters parameters)
-    : parameters_(std::move(parameters)), values_(encode(parameters_.settings)) {}
+    : parameters_(std::move(parameters)), values_(encode(parameters_.settings)),
+      filterStart_(parameters_.settings.filterSeconds) {}
 
 bool VirtualUnit::isReportable(std::uint8_t code) {
     return contains(kReportable, code);
@@ -92,12 +94,48 @@ bool VirtualUnit::isWritable(std::uint8_t code) {
 }
 
 VirtualUnit::Bytes VirtualUnit::value(std::uint8_t code) const {
+    if (code == CmdFilterTime) return seconds24(filterSeconds());
     const auto found = values_.find(code);
     return found == values_.end() ? Bytes{} : found->second;
 }
 
 void VirtualUnit::setValue(std::uint8_t code, Bytes payload) {
-    if (isReportable(code)) values_[code] = std::move(payload);
+    if (code == CmdFilterTime && payload.size() == kSecondsBytes)
+        setFilterSeconds(secondsFrom24(payload[0], payload[1], payload[2]));
+    else if (isReportable(code))
+        values_[code] = std::move(payload);
+}
+
+std::uint32_t VirtualUnit::filterSeconds() const {
+    const auto running =
+        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - filterSince_);
+    // the 24-bit counter stops at its largest value
+    return static_cast<std::uint32_t>(std::min<std::uint64_t>(
+        std::uint64_t{filterStart_} + static_cast<std::uint64_t>(running.count()), kMaxSeconds24));
+}
+
+void VirtualUnit::setFilterSeconds(std::uint32_t seconds) {
+    filterStart_ = std::min(seconds, kMaxSeconds24);
+    filterSince_ = std::chrono::steady_clock::now();
+}
+
+void VirtualUnit::setWifiState(std::uint8_t state) {
+    values_[CmdWifiState] = {state};
+}
+
+void VirtualUnit::setMasterState(std::uint8_t state) {
+    values_[CmdMasterState] = {state};
+}
+
+void VirtualUnit::sendModuleText(const std::string& line) {
+    reply(CmdModuleText, text(line));
+}
+
+// Factory parameters come back; the unit's link states and its filter counter are no parameters.
+void VirtualUnit::restoreDefaults() {
+    const std::map<std::uint8_t, Bytes> factory = encode(parameters_.settings);
+    for (const auto& [code, bytes] : factory)
+        if (isWritable(code)) values_[code] = bytes;
 }
 
 std::string VirtualUnit::networkLine(const Network& n) {
@@ -127,6 +165,12 @@ void VirtualUnit::handle(std::uint8_t code, std::span<const std::uint8_t> payloa
     case CmdModuleText:
         handleModuleLine(std::string(payload.begin(), payload.end()));
         break;
+    case CmdRestoreDefaults:
+        restoreDefaults();
+        break;
+    case CmdResetFilter:
+        setFilterSeconds(0);
+        break;
     default:
         // Every parameter write takes effect at once; the write session needs no closing 0.
         if (isWritable(code)) values_[code] = Bytes(payload.begin(), payload.end());
@@ -139,7 +183,7 @@ void VirtualUnit::handleRead(std::uint8_t what) {
         reply(CmdSerialNumber, text(parameters_.serialNumber));
         return;
     }
-    if (isReportable(what)) reply(what, values_[what]);
+    if (isReportable(what)) reply(what, value(what));
 }
 
 void VirtualUnit::handleModuleLine(std::string line) {

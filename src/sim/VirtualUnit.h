@@ -49,6 +49,15 @@ class VirtualUnit {
     // The command lines the Wi-Fi module received, in order.
     const std::vector<std::string>& moduleLines() const { return moduleLines_; }
     bool searching() const { return searching_; }
+
+    // The filter counter counts up once a second from the value last set or reset.
+    std::uint32_t filterSeconds() const;
+    void setFilterSeconds(std::uint32_t seconds);
+    // The states of the unit's Wi-Fi link and of its link to the master: 0 is down, anything else up.
+    void setWifiState(std::uint8_t state);
+    void setMasterState(std::uint8_t state);
+    // The Wi-Fi module speaks up by itself, for example when its link changes.
+    void sendModuleText(const std::string& text);
     // The module's line for one network, as a search reports it.
     static std::string networkLine(const Network& network);
 
@@ -58,6 +67,7 @@ class VirtualUnit {
     // CmdRead: answers the value that the payload's first byte names.
     void handleRead(std::uint8_t what);
     void handleModuleLine(std::string line);
+    void restoreDefaults();
 
     // Sends an input report: report ID, code, the payload's length, the payload, zeros to the end.
     void reply(std::uint8_t code, std::span<const std::uint8_t> payload);
@@ -71,6 +81,8 @@ class VirtualUnit {
     Bytes writeSessionFlags_;
     std::vector<std::string> moduleLines_;
     bool searching_ = false;
+    std::uint32_t filterStart_ = 0;
+    std::chrono::steady_clock::time_point filterSince_ = std::chrono::steady_clock::now();
 };
 
 } // namespace breezekit::sim

@@ -15,15 +15,25 @@ struct TypeCase {
 
 TEST(TimeFieldTyping, OverwritesTheDigitAfterTheCaret) {
     const TypeCase cases[] = {
-        {"00:00", 0, '1', "10:00", 1}, {"00:00", 0, '2', "20:00", 1}, {"00:00", 0, '3', nullptr, 0},
+        {"00:00", 0, '1', "10:00", 1},
+        {"00:00", 0, '2', "20:00", 1},
+        {"00:00", 0, '3', nullptr, 0},
         {"15:00", 0, '2', "23:00", 1}, // a "2" in front of 5 would make 25
-        {"13:00", 0, '2', "23:00", 1}, {"10:00", 1, '9', "19:00", 2}, {"20:00", 1, '3', "23:00", 2},
-        {"20:00", 1, '4', nullptr, 0},                                // no 24:00 to 29:59
-        {"20:00", 1, '9', nullptr, 0}, {"00:00", 2, '5', "00:50", 4}, // just before the colon: the first
-                                                                      // minute digit
-        {"00:00", 2, '6', nullptr, 0}, {"00:00", 3, '5', "00:50", 4}, {"00:00", 3, '6', nullptr, 0},
-        {"00:00", 4, '9', "00:09", 5}, {"00:00", 5, '1', nullptr, 0}, // nothing beyond the fifth character
-        {"00:00", 0, 'a', nullptr, 0}, {"00:00", 1, ':', nullptr, 0}, {"00:00", 4, ' ', nullptr, 0},
+        {"13:00", 0, '2', "23:00", 1},
+        {"10:00", 1, '9', "19:00", 2},
+        {"20:00", 1, '3', "23:00", 2},
+        {"20:00", 1, '4', nullptr, 0}, // no 24:00 to 29:59
+        {"20:00", 1, '9', nullptr, 0},
+        {"00:00", 2, '5', "00:50", 4}, // just before the colon: the first
+                                       // minute digit
+        {"00:00", 2, '6', nullptr, 0},
+        {"00:00", 3, '5', "00:50", 4},
+        {"00:00", 3, '6', nullptr, 0},
+        {"00:00", 4, '9', "00:09", 5},
+        {"00:00", 5, '1', nullptr, 0}, // nothing beyond the fifth character
+        {"00:00", 0, 'a', nullptr, 0},
+        {"00:00", 1, ':', nullptr, 0},
+        {"00:00", 4, ' ', nullptr, 0},
     };
     for (const TypeCase& c : cases) {
         const auto next = typeIntoTimeField({c.text, c.caret}, c.typed);

@@ -26,7 +26,7 @@ SentCommand cmd(std::uint8_t code, Bytes payload) {
     return {{}, code, std::move(payload)};
 }
 
-struct FanPage {
+struct FanControls {
     bool boxes;    // all four check boxes
     bool exhaust;  // RadioButton_Exhaust, else RadioButton_Supply
     bool scenario; // RadioButton_Exhaust_MOX, else RadioButton_Supply_Exhaust_MOX
@@ -35,7 +35,7 @@ struct FanPage {
     const char* times[3]; // turn-off delay, night, party
 };
 
-void fill(TForm1& form, const FanPage& page) {
+void fill(TForm1& form, const FanControls& page) {
     for (QCheckBox* box : {form.CheckBox_Available_OFF_device, form.CheckBox_Humidity_sensor,
                            form.CheckBox_External_sensor1, form.CheckBox_External_sensor2})
         box->setChecked(page.boxes);
@@ -49,7 +49,7 @@ void fill(TForm1& form, const FanPage& page) {
 }
 } // namespace
 
-Q_DECLARE_METATYPE(FanPage)
+Q_DECLARE_METATYPE(FanControls)
 
 class FanApplyWindowTest : public QObject {
     Q_OBJECT
@@ -62,10 +62,10 @@ class FanApplyWindowTest : public QObject {
 };
 
 void FanApplyWindowTest::sendsTheGroupAndTheUnitHoldsIt_data() {
-    QTest::addColumn<FanPage>("page");
+    QTest::addColumn<FanControls>("page");
     QTest::addColumn<Commands>("expected");
     QTest::newRow("boxes cleared, sliders at their low ends")
-        << FanPage{false, false, false, 8, 1, {"01:30", "23:59", "00:00"}}
+        << FanControls{false, false, false, 8, 1, {"01:30", "23:59", "00:00"}}
         << Commands{cmd(CmdWriteSession, {1}),
                     cmd(CmdOffAllowed, {0}),
                     cmd(CmdDirection, {0}),
@@ -80,7 +80,7 @@ void FanApplyWindowTest::sendsTheGroupAndTheUnitHoldsIt_data() {
                     cmd(CmdHumidityScenario, {0}),
                     cmd(CmdWriteSession, {0})};
     QTest::newRow("boxes checked, sliders at their high ends, Exhaust")
-        << FanPage{true, true, true, 16, 20, {"00:00", "00:01", "12:00"}}
+        << FanControls{true, true, true, 16, 20, {"00:00", "00:01", "12:00"}}
         << Commands{cmd(CmdWriteSession, {1}),
                     cmd(CmdOffAllowed, {1}),
                     cmd(CmdDirection, {1}),
@@ -97,7 +97,7 @@ void FanApplyWindowTest::sendsTheGroupAndTheUnitHoldsIt_data() {
 }
 
 void FanApplyWindowTest::sendsTheGroupAndTheUnitHoldsIt() {
-    QFETCH(FanPage, page);
+    QFETCH(FanControls, page);
     QFETCH(Commands, expected);
     SimWindow w(2); // the "Pavona MOX" is selected: its scenario panel is shown, the direction is hidden
     TForm1& form = w.form();

@@ -74,7 +74,7 @@ class LanguageSwitchTest : public QObject {
 
     void aSelectionByTheProgramStoresNothing() {
         ShellWindow w("1");
-        f_selectByProgram(w.form());
+        w.form().ComboBox_Language->setCurrentIndex(Chinese);
         QCOMPARE(w.settings().storedLanguage(), std::optional<int>(English));
         QCOMPARE(w.form().LanguageIndex, English);
         QCOMPARE(w.form().Label_Choose_device->text(), QStringLiteral("Select device"));
@@ -229,9 +229,6 @@ class LanguageSwitchTest : public QObject {
         pick(f.ComboBox_Language, language);
         checkCaptionsFit(f, QStringLiteral("master, router, connected"));
     }
-
-  private:
-    static void f_selectByProgram(TForm1& f) { f.ComboBox_Language->setCurrentIndex(Chinese); }
 };
 
 void LanguageSwitchTest::checkCaptionsFit(TForm1& f, const QString& where) {

@@ -1,15 +1,12 @@
 #include "SimWindow.h"
 #include "UnitReplies.h"
 #include "protocol/Commands.h"
-#include "protocol/ReadBackTable.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSlider>
@@ -56,11 +53,11 @@ Q_DECLARE_METATYPE(Bytes)
 class ReadBackTest : public QObject {
     Q_OBJECT
   private slots:
-    void eachReplyAsksForTheNextParameterOnly_data();
-    void eachReplyAsksForTheNextParameterOnly();
     void oneByteReplies_data();
     void oneByteReplies();
     void valuesOutsideTheListedOnesAreStillStored();
+    void listChangeHandlersRunAfterEveryReply_data();
+    void listChangeHandlersRunAfterEveryReply();
     void sliderHandlerRunsOnlyWhenThePositionChanges();
     void timeReplies_data();
     void timeReplies();
@@ -72,30 +69,7 @@ class ReadBackTest : public QObject {
     void networkNameReply_data();
     void networkNameReply();
     void passwordReplyIsCutAtTheFirstZero();
-    void twoChainsStartedTogetherBothRunToTheEnd();
-    void unaskedModuleTextDoesNotDisturbARunningChain();
-    void unpluggingInTheMiddleStopsTheChain();
 };
-
-void ReadBackTest::eachReplyAsksForTheNextParameterOnly_data() {
-    QTest::addColumn<int>("reply");
-    QTest::addColumn<Bytes>("expected");
-    for (const ReadBackStep& step : kReadBackChain) {
-        Bytes expected;
-        if (step.next) expected.push_back(*step.next);
-        QTest::addRow("reply %d", step.reply) << int{step.reply} << expected;
-    }
-}
-
-// A stray reply, with no chain running, carries the chain on from its place.
-void ReadBackTest::eachReplyAsksForTheNextParameterOnly() {
-    QFETCH(int, reply);
-    QFETCH(Bytes, expected);
-    QuietUnitWindow w;
-    sendReply(w.unit(), static_cast<std::uint8_t>(reply), {0, 0, 0, 0});
-    QVERIFY(settle(w.win));
-    QCOMPARE(readBackRequests(w.unit()), expected);
-}
 
 void ReadBackTest::oneByteReplies_data() {
     QTest::addColumn<int>("code");
@@ -227,6 +201,33 @@ void ReadBackTest::valuesOutsideTheListedOnesAreStillStored() {
     for (const auto& [code, field] : fields)
         QVERIFY2(*field == kOdd, qPrintable(QStringLiteral("code %1").arg(code)));
     QVERIFY(w.form().RadioButton_master->isChecked());
+}
+
+void ReadBackTest::listChangeHandlersRunAfterEveryReply_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("value");
+    QTest::newRow("security byte 3") << 15 << 3;
+    QTest::newRow("security '0'") << 15 << 0x30;
+    QTest::newRow("dhcp 2") << 9 << 2;
+    QTest::newRow("dhcp 1") << 9 << 1;
+}
+
+// A selection set from code runs no change handler, so the reply runs it, also when it changed nothing.
+void ReadBackTest::listChangeHandlersRunAfterEveryReply() {
+    QFETCH(int, code);
+    QFETCH(int, value);
+    QuietUnitWindow w;
+    TForm1& form = w.form();
+    const bool security = code == CmdSecurity;
+    QComboBox* list = security ? form.ComboBox_Security_WI_FI : form.ComboBox_IP_Slave;
+    QWidget* follower = security ? static_cast<QWidget*>(form.Edit_Password) : form.JvIPAddress_IP_Slave;
+    list->setCurrentIndex(0); // OPEN, DHCP: the handler disables the field
+    follower->setEnabled(true);
+
+    sendReply(w.unit(), static_cast<std::uint8_t>(code), {static_cast<std::uint8_t>(value)});
+    QVERIFY(settle(w.win));
+    QCOMPARE(list->currentIndex(), 0);
+    QVERIFY(!follower->isEnabled());
 }
 
 void ReadBackTest::sliderHandlerRunsOnlyWhenThePositionChanges() {
@@ -408,52 +409,6 @@ void ReadBackTest::passwordReplyIsCutAtTheFirstZero() {
     QVERIFY(settle(w.win));
     QCOMPARE(w.form().Edit_Password->text(), QStringLiteral("secret-12"));
     QVERIFY(w.form().deviceSettings.Password == u"secret-12");
-}
-
-void ReadBackTest::twoChainsStartedTogetherBothRunToTheEnd() {
-    SimWindow win(1);
-    QTest::mouseClick(win.form().Button_Get_current_parameters, Qt::LeftButton);
-    QTest::mouseClick(win.form().Button_Get_current_parameters, Qt::LeftButton);
-    const auto gatewayRequests = [&] {
-        const Bytes asked = readBackRequests(win.unit(0));
-        return std::count(asked.begin(), asked.end(), CmdGateway);
-    };
-    QTRY_COMPARE(gatewayRequests(), 2);
-    const Bytes asked = readBackRequests(win.unit(0));
-    QCOMPARE(asked.size(), 2 * kReadBackChain.size());
-    for (const ReadBackStep& step : kReadBackChain)
-        QCOMPARE(std::count(asked.begin(), asked.end(), step.reply), 2);
-}
-
-void ReadBackTest::unaskedModuleTextDoesNotDisturbARunningChain() {
-    SimWindow win(1);
-    QTest::mouseClick(win.form().Button_Get_current_parameters, Qt::LeftButton);
-    QTRY_VERIFY(readBackRequests(win.unit(0)).size() >= 3);
-    // the module speaks when its link changes, whatever the host is doing
-    for (int i = 0; i < 5; ++i)
-        sendReply(win.unit(0), CmdModuleText, bytesOf("WIFI CONNECTED\r\n"));
-    QTRY_COMPARE(readBackRequests(win.unit(0)).size(), kReadBackChain.size());
-    Bytes order;
-    for (const ReadBackStep& step : kReadBackChain)
-        order.push_back(step.reply);
-    QCOMPARE(readBackRequests(win.unit(0)), order);
-}
-
-void ReadBackTest::unpluggingInTheMiddleStopsTheChain() {
-    SimWindow win(1);
-    TForm1& form = win.form();
-    QTest::mouseClick(form.Button_Get_current_parameters, Qt::LeftButton);
-    QTRY_VERIFY(readBackRequests(win.unit(0)).size() >= 6);
-    win.platform().unplug(win.unitHandle(0));
-    QVERIFY(win.waitForRebuild());
-    QVERIFY(form.CurrentDevice == nullptr);
-    QVERIFY(readBackRequests(win.unit(0)).size() < kReadBackChain.size());
-    QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), win.text(28));
-    QCOMPARE(form.Panel_Master_State_connection->text(), win.text(30));
-    QCOMPARE(form.LastFilterCount, 0u);
-    // the window still answers: a guarded action shows the no-device message
-    QTest::mouseClick(form.Button_Get_current_parameters, Qt::LeftButton);
-    QCOMPARE(win.messages(), QStringList{win.text(55)});
 }
 
 QTEST_MAIN(ReadBackTest)

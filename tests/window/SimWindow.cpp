@@ -2,7 +2,9 @@
 
 #include "protocol/Commands.h"
 
+#include <QEventLoop>
 #include <QSignalSpy>
+#include <QTimer>
 #include <cstdio>
 #include <stdexcept>
 
@@ -41,6 +43,20 @@ SimWindow::~SimWindow() {
 bool SimWindow::waitForRebuild(int timeoutMs) {
     QSignalSpy rebuilt(&link(), &DeviceLink::deviceListRebuilt);
     return rebuilt.wait(timeoutMs);
+}
+
+bool SimWindow::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    if (condition()) return true;
+    QEventLoop loop;
+    QTimer look;
+    look.setInterval(1);
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        if (condition()) loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    look.start();
+    loop.exec();
+    return condition();
 }
 
 std::vector<SentCommand> SimWindow::commands(const sim::VirtualInterface& unit) {

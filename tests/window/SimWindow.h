@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -57,6 +58,10 @@ class SimWindow {
 
     // Plugs or unplugs and waits until the window has rebuilt its list; false on a time-out.
     [[nodiscard]] bool waitForRebuild(int timeoutMs = 5000);
+
+    // Runs the event loop until the condition holds, looking every millisecond (QTRY looks every 50 ms
+    // and sleeps between its looks, which is too coarse for thousands of reports); false on a time-out.
+    [[nodiscard]] static bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 
     static sim::FactoryParameters unitParameters(std::u16string product, std::string serial);
     // A 24-character serial number that differs per n.

@@ -36,11 +36,14 @@ class ThemeTest : public QObject {
     }
 
     void applyingSkyChangesTheWholeApplicationQuietly() {
+        const QColor systemWindow = QApplication::palette().color(QPalette::Window);
         QVERIFY(theme::apply(QStringLiteral("Sky")));
         QVERIFY(shown_.isEmpty());
+        // The window's own background stays the system's.
+        QCOMPARE(QApplication::palette().color(QPalette::Window), systemWindow);
         QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
         const QPalette expected = theme::find(QStringLiteral("Sky"))->palette;
-        for (auto role : {QPalette::Window, QPalette::Button, QPalette::Highlight, QPalette::Mid})
+        for (auto role : {QPalette::Button, QPalette::Base, QPalette::Highlight, QPalette::Mid})
             QCOMPARE(QApplication::palette().color(role), expected.color(role));
     }
 

@@ -1,6 +1,7 @@
 #include "SimWindow.h"
 #include "protocol/Commands.h"
 #include "screens/IpAddressEdit.h"
+#include "sim/VirtualUnit.h"
 #include "text/TextTable.h"
 
 #include <QComboBox>
@@ -101,6 +102,7 @@ class WifiApplyWindowTest : public QObject {
     void failedCheckThenApplyWithRouterSendsTheTakenChannel();
     void listWithoutSelectionStopsBeforeTheChecks_data();
     void listWithoutSelectionStopsBeforeTheChecks();
+    void readBackThenApplyAsMasterCarriesTheSlaveFieldsOver();
     void withoutAUnitOnlyTheGuardsMessage();
 };
 
@@ -138,6 +140,11 @@ void WifiApplyWindowTest::sendsTheCombinationsGroup() {
     // Back to back, then 100 ms before the module goes off and 250 ms before it comes on.
     QVERIFY(sent[13].at - sent[12].at >= std::chrono::milliseconds(100));
     QVERIFY(sent[14].at - sent[13].at >= std::chrono::milliseconds(250));
+    // The unit now holds exactly what the Apply sent, carried-over values included.
+    const sim::VirtualUnit& unit = *w.unit(0).unit();
+    QCOMPARE(unit.writeSessionFlags(), (Bytes{1, 0}));
+    for (const SentCommand& command : sent)
+        if (sim::VirtualUnit::isWritable(command.code)) QCOMPARE(unit.value(command.code), command.payload);
 }
 
 void WifiApplyWindowTest::failedCheckSendsNothingButKeepsTheValues_data() {
@@ -238,6 +245,43 @@ void WifiApplyWindowTest::listWithoutSelectionStopsBeforeTheChecks() {
     expected.ConnectionType = route.isEmpty() ? 2 : 1;
     expected.MasterIp = route == QStringLiteral("SR") ? u"\x0A\x01\x02\x03" : u"\xC0\xA8\x04\x01";
     QCOMPARE(form.deviceSettings, expected);
+}
+
+void WifiApplyWindowTest::readBackThenApplyAsMasterCarriesTheSlaveFieldsOver() {
+    sim::FactoryParameters parameters = SimWindow::unitParameters(u"Pavona", SimWindow::serialNumber(0));
+    sim::UnitSettings& unitSettings = parameters.settings;
+    unitSettings.deviceMode = 0;
+    unitSettings.ssid = "Office";
+    unitSettings.password = "office-pass";
+    unitSettings.slaveNumber = 12;
+    unitSettings.slaveDhcp = 0;
+    unitSettings.slaveIp = {10, 0, 0, 42};
+    unitSettings.masterIp = {10, 0, 0, 1};
+    unitSettings.connectionType = 1;
+    unitSettings.wifiChannel = 3;
+    unitSettings.securityCode = '0';
+    unitSettings.gateway = {10, 0, 0, 254};
+    SimWindow w({parameters});
+    TForm1& form = w.form();
+    form.show();
+    QTest::mouseClick(form.Button_Get_current_parameters, Qt::LeftButton);
+    QTRY_COMPARE(form.deviceSettings.Gateway, std::u16string(u"\x0A\0\0\xFE", 4));
+    QVERIFY(form.RadioButton_slave->isChecked());
+    QVERIFY(form.RadioButton_with_router->isChecked());
+    QVERIFY(!form.Edit_Password->isEnabled()); // "OPEN" read back, although the list is hidden
+
+    select(form, QStringLiteral("M"));
+    QVERIFY(!form.Edit_Password->isEnabled()); // master with router keeps it
+    clickApply(w);
+    QVERIFY(w.messages().isEmpty());
+    Commands sent = w.commands(0);
+    std::erase_if(sent, [](const SentCommand& c) { return c.code == CmdRead; });
+    const Commands expected = group({12}, {0}, {10, 0, 0, 42}, {1}, {1}, bytesOf("Office"),
+                                    bytesOf("office-pass"), {10, 0, 0, 1}, {3}, {'0'}, {10, 0, 0, 254});
+    QCOMPARE(sent, expected);
+    const sim::VirtualUnit& unit = *w.unit(0).unit();
+    for (const SentCommand& command : sent)
+        if (sim::VirtualUnit::isWritable(command.code)) QCOMPARE(unit.value(command.code), command.payload);
 }
 
 void WifiApplyWindowTest::withoutAUnitOnlyTheGuardsMessage() {
