@@ -60,6 +60,7 @@ class DeviceListTest : public QObject {
     void identificationOnlyUnit();
     void oddReportLengths_data();
     void oddReportLengths();
+    void shortInputReportsReadZeros();
     void handlerErrorDropsOnlyThatReport();
     void failedWriteSkipsRestOfHandler();
     void changeDuringRebuildScansOnceMore();
@@ -328,6 +329,23 @@ void DeviceListTest::oddReportLengths() {
     QCOMPARE(w.unit(0).receivedReports().size(), written ? 1u : 0u);
     if (written)
         QCOMPARE(w.unit(0).receivedReports()[0].bytes.size(), static_cast<std::size_t>(outputLength));
+}
+
+void DeviceListTest::shortInputReportsReadZeros() {
+    auto parameters = SimWindow::unitParameters(u"Pavona", "S");
+    parameters.inputReportLength = 5;
+    SimWindow w({parameters});
+    std::vector<std::uint8_t> seen;
+    std::u16string text;
+    w.link().setReportHandler(CmdWifiState, [&](const InputReport& report) {
+        for (int k = 1; k <= 4; ++k)
+            seen.push_back(report.payloadByte(k));
+        text = report.text();
+    });
+    w.unit(0).sendInputReport(std::vector<std::uint8_t>{1, CmdWifiState, 2, 0x11, 0x22});
+    QTRY_COMPARE(seen.size(), 4u);
+    QCOMPARE(seen, (std::vector<std::uint8_t>{0x11, 0x22, 0, 0}));
+    QVERIFY(text == u"\x11\x22");
 }
 
 void DeviceListTest::handlerErrorDropsOnlyThatReport() {

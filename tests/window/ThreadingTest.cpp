@@ -21,7 +21,7 @@ class ThreadingTest : public QObject {
 };
 
 void ThreadingTest::plugAndUnplugWhileUnitsStream() {
-    constexpr int kRounds = 100;
+    constexpr int kRounds = 300;
     constexpr int kStreams = 3;
     constexpr std::size_t kMostPlugged = 4;
     {
@@ -51,6 +51,11 @@ void ThreadingTest::plugAndUnplugWhileUnitsStream() {
                 }
             });
         }
+
+        int rebuilds = 0;
+        connect(&w.link(), &DeviceLink::deviceListRebuilt, this, [&] { ++rebuilds; });
+        std::atomic<int> dispatched{0};
+        w.link().setReportHandler(CmdSerialNumber, [&](const InputReport&) { ++dispatched; });
 
         std::mt19937 random(7);
         for (int round = 0; round < kRounds; ++round) {
