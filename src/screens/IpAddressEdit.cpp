@@ -132,11 +132,18 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
             enteredByThirdDigit_ = -1;
             return true;
         }
-        if (key->key() == Qt::Key_Backspace && part->cursorPosition() == 0 && !part->hasSelectedText() &&
-            index > 0) {
+        const bool atStart = part->cursorPosition() == 0 && !part->hasSelectedText();
+        const bool atEnd = part->cursorPosition() == part->text().size() && !part->hasSelectedText();
+        if ((key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Left) && atStart && index > 0) {
             QLineEdit* previous = parts_[static_cast<size_t>(index - 1)];
             previous->setFocus(Qt::OtherFocusReason);
             previous->end(false);
+            return true;
+        }
+        if (key->key() == Qt::Key_Right && atEnd && index + 1 < kParts) {
+            QLineEdit* next = parts_[static_cast<size_t>(index + 1)];
+            next->setFocus(Qt::OtherFocusReason);
+            next->home(false);
             return true;
         }
         break;

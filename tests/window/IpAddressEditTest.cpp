@@ -30,7 +30,7 @@ class IpAddressEditTest : public QObject {
     void keyReleaseReachesTheHandlerExceptTab_data();
     void keyReleaseReachesTheHandlerExceptTab();
     void tabIntoTheFieldFromOutsideReachesNoHandler();
-    void backspaceAtTheStartOfAPartGoesBack();
+    void arrowsAndBackspaceCrossThePartEdges();
     void leftPartShowsItsNumberAgain();
     void setTextTakesOnlyAnAddress_data();
     void setTextTakesOnlyAnAddress();
@@ -139,7 +139,7 @@ void IpAddressEditTest::tabIntoTheFieldFromOutsideReachesNoHandler() {
     QCOMPARE(spy.count(), 0);
 }
 
-void IpAddressEditTest::backspaceAtTheStartOfAPartGoesBack() {
+void IpAddressEditTest::arrowsAndBackspaceCrossThePartEdges() {
     typeKeys(QStringLiteral("12."));
     QVERIFY(field_->part(1)->hasFocus());
     QTest::keyClick(field_->part(1), Qt::Key_Home);
@@ -147,6 +147,15 @@ void IpAddressEditTest::backspaceAtTheStartOfAPartGoesBack() {
     QVERIFY(field_->part(0)->hasFocus());
     QTest::keyClick(field_->part(0), Qt::Key_Backspace);
     QCOMPARE(field_->part(0)->text(), QStringLiteral("1"));
+    QTest::keyClick(field_->part(0), Qt::Key_Right);
+    QVERIFY(field_->part(1)->hasFocus());
+    QCOMPARE(field_->part(1)->cursorPosition(), 0);
+    QTest::keyClick(field_->part(1), Qt::Key_Left);
+    QVERIFY(field_->part(0)->hasFocus());
+    QTest::keyClick(field_->part(0), Qt::Key_Left);
+    QTest::keyClick(field_->part(0), Qt::Key_Left); // no part before the first
+    QVERIFY(field_->part(0)->hasFocus());
+    QCOMPARE(field_->part(0)->cursorPosition(), 0);
 }
 
 void IpAddressEditTest::leftPartShowsItsNumberAgain() {
