@@ -8,7 +8,8 @@ class QLineEdit;
 namespace breezekit {
 
 // An IPv4 address field: four number parts 0..255 shown as a dotted address. A dot or a third digit
-// moves on to the next part; a number above 255 is refused as it is typed.
+// moves on to the next part, the arrow keys and Backspace cross the parts' edges, and a number above
+// 255 is refused as it is typed.
 class IpAddressEdit : public QFrame {
     Q_OBJECT
   public:

@@ -58,6 +58,7 @@ class DeviceListTest : public QObject {
     void serialReply_data();
     void serialReply();
     void identificationOnlyUnit();
+    void identificationOnlyUnitSelectedByRebuild();
     void oddReportLengths_data();
     void oddReportLengths();
     void shortInputReportsReadZeros();
@@ -304,6 +305,20 @@ void DeviceListTest::identificationOnlyUnit() {
     QTimer::singleShot(0, this, [&] { later = true; });
     QTRY_VERIFY(later);
     QCOMPARE(w.messages().size(), 1);
+}
+
+void DeviceListTest::identificationOnlyUnitSelectedByRebuild() {
+    SimWindow w;
+    int shownDuringRebuild = -1;
+    connect(&w.link(), &DeviceLink::deviceListRebuilt, this,
+            [&] { shownDuringRebuild = static_cast<int>(w.messages().size()); });
+    w.platform().plugUnit(SimWindow::unitParameters(u"Pavona", "LOCKED"),
+                          sim::VirtualAccess::IdentificationOnly);
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(w.form().ComboBox_Choose_device->currentIndex(), 0);
+    QCOMPARE(shownDuringRebuild, 0);
+    QTRY_COMPARE(w.messages(), QStringList{w.text(kRowNoAccess)});
+    QCOMPARE(w.form().Label_Serial_number->text(), QString());
 }
 
 void DeviceListTest::oddReportLengths_data() {
