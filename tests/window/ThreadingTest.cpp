@@ -92,6 +92,9 @@ void ThreadingTest::plugAndUnplugWhileUnitsStream() {
         stop = true;
         for (std::thread& t : streams)
             t.join();
+        // The loop really raced rebuilds against hand-overs.
+        QVERIFY2(rebuilds > kRounds / 4, qPrintable(QString::number(rebuilds)));
+        QVERIFY(dispatched > 0);
     }
     // Closing the window ended every reader.
     QCOMPARE(DeviceReader::running(), 0);
