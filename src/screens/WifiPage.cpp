@@ -3,7 +3,6 @@
 #include "app/MessageBoxes.h"
 #include "app/TForm1.h"
 #include "hid/DeviceLink.h"
-#include "hid/ReportText.h"
 #include "protocol/Commands.h"
 #include "protocol/NetworkSearch.h"
 #include "protocol/WifiApply.h"
@@ -59,10 +58,7 @@ void WifiPage::Timer2Timer() {
 void WifiPage::onSearchReport(const InputReport& report) {
     form_.Timer1->stop();
     if (!form_.Timer2->isActive()) form_.Timer2->start();
-    const std::u16string name = networkNameOfLine(report.text());
-    const std::u16string_view shown = cutAtZero(name);
-    form_.ComboBox_Wi_Fi_name->addItem(
-        QString::fromUtf16(shown.data(), static_cast<qsizetype>(shown.size())));
+    form_.ComboBox_Wi_Fi_name->addItem(controlText(networkNameOfLine(report.text())));
     if (form_.ComboBox_Wi_Fi_name->currentIndex() != 0) form_.ComboBox_Wi_Fi_name->setCurrentIndex(0);
 }
 

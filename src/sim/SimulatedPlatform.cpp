@@ -33,20 +33,20 @@ std::unique_ptr<HidConnection> SimulatedPlatform::open(const HidInterfaceInfo& i
     return found == interfaces_.end() ? nullptr : (*found)->open(mode);
 }
 
-std::shared_ptr<VirtualInterface> SimulatedPlatform::plug(VirtualInterfaceSpec spec,
+std::shared_ptr<VirtualInterface> SimulatedPlatform::plug(VirtualInterfaceSetup setup,
                                                           std::unique_ptr<VirtualUnit> unit) {
     const int number = nextNumber_++;
     HidInterfaceInfo info;
     char name[32];
     // Named as the kernel names HID devices, new at every plug.
-    std::snprintf(name, sizeof name, "%04X:%04X:%04X.%04X", kUsbBus, spec.vendorId, spec.productId,
+    std::snprintf(name, sizeof name, "%04X:%04X:%04X.%04X", kUsbBus, setup.vendorId, setup.productId,
                   static_cast<unsigned>(number));
     info.identity = name;
     info.path = "/dev/sim-hidraw" + std::to_string(number);
-    info.vendorId = spec.vendorId;
-    info.productId = spec.productId;
-    info.productString = spec.productString;
-    auto interface = std::make_shared<VirtualInterface>(std::move(spec), std::move(info), std::move(unit));
+    info.vendorId = setup.vendorId;
+    info.productId = setup.productId;
+    info.productString = setup.productString;
+    auto interface = std::make_shared<VirtualInterface>(std::move(setup), std::move(info), std::move(unit));
     interfaces_.push_back(interface);
     announceChange();
     return interface;
@@ -54,21 +54,21 @@ std::shared_ptr<VirtualInterface> SimulatedPlatform::plug(VirtualInterfaceSpec s
 
 std::shared_ptr<VirtualInterface> SimulatedPlatform::plugUnit(FactoryParameters parameters,
                                                               VirtualAccess access) {
-    VirtualInterfaceSpec spec;
-    spec.productString = parameters.productString;
-    spec.lengths = {parameters.inputReportLength, parameters.outputReportLength};
-    spec.access = access;
-    return plug(std::move(spec), std::make_unique<VirtualUnit>(std::move(parameters)));
+    VirtualInterfaceSetup setup;
+    setup.productString = parameters.productString;
+    setup.lengths = {parameters.inputReportLength, parameters.outputReportLength};
+    setup.access = access;
+    return plug(std::move(setup), std::make_unique<VirtualUnit>(std::move(parameters)));
 }
 
 std::shared_ptr<VirtualInterface> SimulatedPlatform::plugMouse() {
-    VirtualInterfaceSpec spec;
-    spec.vendorId = kMouseVendorId;
-    spec.productId = kMouseProductId;
-    spec.productString = u"USB Optical Mouse";
-    spec.lengths = {kMouseInputReportLength, 0};
-    spec.isUnit = false;
-    return plug(std::move(spec));
+    VirtualInterfaceSetup setup;
+    setup.vendorId = kMouseVendorId;
+    setup.productId = kMouseProductId;
+    setup.productString = u"USB Optical Mouse";
+    setup.lengths = {kMouseInputReportLength, 0};
+    setup.isUnit = false;
+    return plug(std::move(setup));
 }
 
 void SimulatedPlatform::unplug(const std::shared_ptr<VirtualInterface>& interface) {

@@ -26,7 +26,7 @@ class SimulatedPlatform : public HidPlatform {
                                                VirtualAccess access = VirtualAccess::ReadWrite);
     // An interface that is not a unit.
     std::shared_ptr<VirtualInterface> plugMouse();
-    std::shared_ptr<VirtualInterface> plug(VirtualInterfaceSpec spec,
+    std::shared_ptr<VirtualInterface> plug(VirtualInterfaceSetup setup,
                                            std::unique_ptr<VirtualUnit> unit = nullptr);
     void unplug(const std::shared_ptr<VirtualInterface>& interface);
 

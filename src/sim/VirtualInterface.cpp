@@ -15,7 +15,7 @@ class VirtualInterface::Connection : public HidConnection {
         if (queue_ != nullptr) owner_->closeQueue(queue_);
     }
 
-    HidReportLengths reportLengths() const override { return owner_->spec_.lengths; }
+    HidReportLengths reportLengths() const override { return owner_->setup_.lengths; }
     bool write(std::span<const std::uint8_t> report) override {
         return queue_ != nullptr && owner_->write(report);
     }
@@ -28,9 +28,9 @@ class VirtualInterface::Connection : public HidConnection {
     Queue* queue_; // none: opened for identification only
 };
 
-VirtualInterface::VirtualInterface(VirtualInterfaceSpec spec, HidInterfaceInfo info,
+VirtualInterface::VirtualInterface(VirtualInterfaceSetup setup, HidInterfaceInfo info,
                                    std::unique_ptr<VirtualUnit> unit)
-    : spec_(std::move(spec)), info_(std::move(info)), unit_(std::move(unit)) {
+    : setup_(std::move(setup)), info_(std::move(info)), unit_(std::move(unit)) {
     if (unit_) {
         unit_->attach([this](std::vector<std::uint8_t> report, std::chrono::microseconds delay) {
             enqueue(std::move(report), Clock::now() + delay);
@@ -45,10 +45,10 @@ bool VirtualInterface::plugged() const {
 
 std::unique_ptr<HidConnection> VirtualInterface::open(HidOpenMode mode) {
     std::lock_guard lock(mutex_);
-    if (!plugged_ || spec_.access == VirtualAccess::Unopenable) return nullptr;
+    if (!plugged_ || setup_.access == VirtualAccess::Unopenable) return nullptr;
     if (mode == HidOpenMode::IdentificationOnly)
         return std::make_unique<Connection>(shared_from_this(), nullptr);
-    if (spec_.access != VirtualAccess::ReadWrite) return nullptr;
+    if (setup_.access != VirtualAccess::ReadWrite) return nullptr;
     queues_.emplace_back();
     return std::make_unique<Connection>(shared_from_this(), &queues_.back());
 }

@@ -18,7 +18,7 @@ namespace breezekit::sim {
 enum class VirtualAccess { ReadWrite, IdentificationOnly, Unopenable };
 
 // What a test plugs in: a unit (with its firmware) or any other HID interface.
-struct VirtualInterfaceSpec {
+struct VirtualInterfaceSetup {
     std::uint16_t vendorId = 0x0483;
     std::uint16_t productId = 0x5750;
     std::u16string productString = u"Pavona";
@@ -38,10 +38,10 @@ struct ReceivedReport {
 // Thread-safe; a unit it carries is driven by whoever writes.
 class VirtualInterface : public std::enable_shared_from_this<VirtualInterface> {
   public:
-    VirtualInterface(VirtualInterfaceSpec spec, HidInterfaceInfo info, std::unique_ptr<VirtualUnit> unit);
+    VirtualInterface(VirtualInterfaceSetup setup, HidInterfaceInfo info, std::unique_ptr<VirtualUnit> unit);
 
     const HidInterfaceInfo& info() const { return info_; }
-    const VirtualInterfaceSpec& spec() const { return spec_; }
+    const VirtualInterfaceSetup& setup() const { return setup_; }
     // The firmware, or none for an interface that is not a unit.
     VirtualUnit* unit() { return unit_.get(); }
     bool plugged() const;
@@ -78,7 +78,7 @@ class VirtualInterface : public std::enable_shared_from_this<VirtualInterface> {
     int read(Queue& queue, std::span<std::uint8_t> buffer, int timeoutMs);
     void closeQueue(Queue* queue);
 
-    const VirtualInterfaceSpec spec_;
+    const VirtualInterfaceSetup setup_;
     const HidInterfaceInfo info_;
     std::unique_ptr<VirtualUnit> unit_;
 

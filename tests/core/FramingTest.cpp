@@ -1,6 +1,7 @@
 #include "hid/Framing.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ struct FramingCase {
     int length;
     std::vector<Report> expected;
 };
+
+// Test names show the case's name instead of its bytes.
+void PrintTo(const FramingCase& c, std::ostream* out) { *out << c.name; }
 
 class FramingTest : public ::testing::TestWithParam<FramingCase> {};
 

@@ -1,6 +1,7 @@
 #include "hid/ReportDescriptor.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,9 @@ struct DescriptorCase {
     std::vector<std::uint8_t> descriptor;
     std::optional<ReportLengths> expected;
 };
+
+// Test names show the case's name instead of its bytes.
+void PrintTo(const DescriptorCase& c, std::ostream* out) { *out << c.name; }
 
 ReportLengths lengths(std::size_t input, std::size_t output, bool numbered, std::size_t feature = 0) {
     return ReportLengths{input, output, feature, numbered};

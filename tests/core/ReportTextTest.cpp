@@ -1,6 +1,7 @@
 #include "hid/ReportText.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,9 @@ struct TextCase {
     std::u16string reportText;
     std::u16string serialText;
 };
+
+// Test names show the case's name instead of its bytes.
+void PrintTo(const TextCase& c, std::ostream* out) { *out << c.name; }
 
 class ReportTextTest : public ::testing::TestWithParam<TextCase> {};
 

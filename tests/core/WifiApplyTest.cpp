@@ -3,6 +3,7 @@
 #include "protocol/Commands.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace breezekit {
 namespace {
@@ -65,6 +66,9 @@ struct CombinationCase {
     Connection connection;
     DeviceSettings expected; // on top of readBack()
 };
+
+// Test names show the case's name instead of its bytes.
+void PrintTo(const CombinationCase& c, std::ostream* out) { *out << c.name; }
 
 class WifiApplyCombination : public testing::TestWithParam<CombinationCase> {};
 
@@ -138,6 +142,9 @@ struct CheckCase {
     int securityItem;
     int row;
 };
+
+// Test names show the case's name instead of its bytes.
+void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.name; }
 
 class WifiApplyCheck : public testing::TestWithParam<CheckCase> {};
 

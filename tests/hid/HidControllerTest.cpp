@@ -98,10 +98,10 @@ void HidControllerTest::checkOutTakesOnce() {
 
 void HidControllerTest::unopenableInterfaceIsReportedAtEveryScan() {
     sim::SimulatedPlatform platform;
-    sim::VirtualInterfaceSpec spec;
-    spec.access = sim::VirtualAccess::Unopenable;
+    sim::VirtualInterfaceSetup setup;
+    setup.access = sim::VirtualAccess::Unopenable;
     // Present before the controller starts, so the start-up scan is the only one.
-    auto locked = platform.plug(spec);
+    auto locked = platform.plug(setup);
     auto unit = platform.plugUnit();
     HidController controller(platform);
     std::vector<std::string> failed;

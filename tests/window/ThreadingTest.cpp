@@ -79,7 +79,7 @@ void ThreadingTest::plugAndUnplugWhileUnitsStream() {
         // The list settles on exactly the units still plugged, each with its reader.
         std::vector<std::string> units;
         for (const auto& i : w.platform().interfaces())
-            if (i->spec().isUnit) units.push_back(i->info().identity);
+            if (i->setup().isUnit) units.push_back(i->info().identity);
         const auto listed = [&] {
             std::vector<std::string> ids;
             for (HidDevice* d : w.link().listedDevices())
