@@ -50,7 +50,9 @@ struct FramingCase {
 };
 
 // Test names show the case's name instead of its bytes.
-void PrintTo(const FramingCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FramingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FramingTest : public ::testing::TestWithParam<FramingCase> {};
 

@@ -1,8 +1,8 @@
 #include "hid/ReportDescriptor.h"
 
 #include <gtest/gtest.h>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,7 +16,9 @@ struct DescriptorCase {
 };
 
 // Test names show the case's name instead of its bytes.
-void PrintTo(const DescriptorCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const DescriptorCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 ReportLengths lengths(std::size_t input, std::size_t output, bool numbered, std::size_t feature = 0) {
     return ReportLengths{input, output, feature, numbered};

@@ -16,7 +16,9 @@ struct TextCase {
 };
 
 // Test names show the case's name instead of its bytes.
-void PrintTo(const TextCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const TextCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ReportTextTest : public ::testing::TestWithParam<TextCase> {};
 

@@ -68,7 +68,9 @@ struct CombinationCase {
 };
 
 // Test names show the case's name instead of its bytes.
-void PrintTo(const CombinationCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CombinationCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WifiApplyCombination : public testing::TestWithParam<CombinationCase> {};
 
@@ -144,7 +146,9 @@ struct CheckCase {
 };
 
 // Test names show the case's name instead of its bytes.
-void PrintTo(const CheckCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const CheckCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class WifiApplyCheck : public testing::TestWithParam<CheckCase> {};
 
