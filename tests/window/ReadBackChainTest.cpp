@@ -14,13 +14,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A window with one unit that records what it is asked but answers nothing.
-struct QuietUnitWindow {
-    SimWindow win{1};
-    QuietUnitWindow() { win.unit(0).unit()->setSilent(true); }
-    sim::VirtualInterface& unit() { return win.unit(0); }
-};
-
 Bytes chainOrder() {
     Bytes order;
     for (const ReadBackStep& step : kReadBackChain)

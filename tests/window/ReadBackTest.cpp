@@ -19,15 +19,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// A window with one unit that records what it is asked but answers nothing, so that each test's own
-// replies are the only ones.
-struct QuietUnitWindow {
-    SimWindow win{1};
-    QuietUnitWindow() { win.unit(0).unit()->setSilent(true); }
-    TForm1& form() { return win.form(); }
-    sim::VirtualInterface& unit() { return win.unit(0); }
-};
-
 Bytes padded(std::string_view text) {
     Bytes bytes = bytesOf(text);
     bytes.resize(62, 0);

@@ -22,4 +22,13 @@ std::vector<std::uint8_t> readBackRequests(const sim::VirtualInterface& unit);
 // unit sent before has been handled by then. False on a time-out.
 [[nodiscard]] bool settle(SimWindow& win, std::size_t unit = 0);
 
+// A window with one unit that records what it is asked but answers nothing, so that a test's own
+// replies are the only ones.
+struct QuietUnitWindow {
+    SimWindow win{1};
+    QuietUnitWindow() { win.unit(0).unit()->setSilent(true); }
+    TForm1& form() { return win.form(); }
+    sim::VirtualInterface& unit() { return win.unit(0); }
+};
+
 } // namespace breezekit::testing
