@@ -174,9 +174,15 @@ bool DeviceLink::JvHidDeviceController1Enumerate(HidDevice& device, int index) {
     QComboBox* box = form_.ComboBox_Choose_device;
     box->addItem(QStringLiteral("%1. %2").arg(items_.size() + 1).arg(model));
     items_.push_back(taken);
-    if (taken->access() == HidAccess::IdentificationOnly)
-        box->setItemData(box->count() - 1, form_.text(kRowNoAccess), Qt::ToolTipRole);
+    showAccessTips();
     return true;
+}
+
+void DeviceLink::showAccessTips() {
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (items_[i]->access() == HidAccess::IdentificationOnly)
+            form_.ComboBox_Choose_device->setItemData(static_cast<int>(i), form_.text(kRowNoAccess),
+                                                      Qt::ToolTipRole);
 }
 
 void DeviceLink::ComboBox_Choose_deviceClick() {

@@ -57,6 +57,9 @@ class DeviceLink : public QObject {
     // Stops every reader and releases every unit; the window calls it first thing when it closes.
     void shutdown();
 
+    // Writes the no-access tip of every listed unit without access in the current language.
+    void showAccessTips();
+
     // The listed units, in item order.
     const std::vector<HidDevice*>& listedDevices() const { return items_; }
     HidController& controller() { return *controller_; }

@@ -4,6 +4,7 @@
 #include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
+#include "hid/DeviceLink.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -138,6 +139,7 @@ void LanguageSwitch::ApplyLanguage() {
     }
     if (f.ComboBox_Choose_device->currentIndex() < 0)
         f.ComboBox_Choose_device->setEditText(f.text(kNoDevices));
+    f.deviceLink().showAccessTips();
 
     // The slider's own position, not the start value: the label must agree with what is sent.
     form::setAutoSizedText(f.Label_Humidity_sensor,

@@ -3,6 +3,7 @@
 #include "hid/HidController.h"
 #include "hid/HidDevice.h"
 #include "protocol/Commands.h"
+#include "text/LanguageSwitch.h"
 #include "text/TextTable.h"
 
 #include <QComboBox>
@@ -284,6 +285,11 @@ void DeviceListTest::identificationOnlyUnit() {
     QCOMPARE(form.ComboBox_Choose_device->itemData(1, Qt::ToolTipRole).toString(), w.text(kRowNoAccess));
     QVERIFY(!form.ComboBox_Choose_device->itemData(0, Qt::ToolTipRole).isValid());
     QVERIFY(w.messages().isEmpty());
+    // The tip follows a change of language.
+    form.languageSwitch().ComboBox_LanguageChange(German);
+    QCOMPARE(form.ComboBox_Choose_device->itemData(1, Qt::ToolTipRole).toString(),
+             QString::fromUtf8(textTableEntry(kRowNoAccess, German)));
+    form.languageSwitch().ComboBox_LanguageChange(English);
 
     form.ComboBox_Choose_device->setCurrentIndex(1);
     emit form.ComboBox_Choose_device->activated(1);
