@@ -10,20 +10,17 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <exception>
 
 namespace breezekit {
 
-int runApplication(int argc, char** argv, const std::function<std::unique_ptr<HidPlatform>()>& makePlatform) {
-    QApplication app(argc, argv);
-    registerWindowFont();
-    // Without the theme the platform's look stays; the error box has said so.
-    (void)theme::apply(QString::fromLatin1(theme::kSky));
-
+namespace {
+void runWindow(const std::function<std::unique_ptr<HidPlatform>()>& makePlatform) {
     const std::unique_ptr<HidPlatform> platform = makePlatform();
     SettingsStore settings;
     const std::unique_ptr<InstanceMarkers> markers = makeSystemInstanceMarkers();
     TForm1 form({*platform, settings, *markers});
-    if (form.FormCreate() == TForm1::StartOutcome::Exit) return 0;
+    if (form.FormCreate() == TForm1::StartOutcome::Exit) return;
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         form.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form.frameGeometry().size(),
@@ -31,6 +28,20 @@ int runApplication(int argc, char** argv, const std::function<std::unique_ptr<Hi
                       .topLeft());
     form.show();
     QApplication::exec();
+}
+} // namespace
+
+int runApplication(int argc, char** argv, const std::function<std::unique_ptr<HidPlatform>()>& makePlatform) {
+    QApplication app(argc, argv);
+    registerWindowFont();
+    // Without the theme the platform's look stays; the error box has said so.
+    (void)theme::apply(QString::fromLatin1(theme::kSky));
+    try {
+        runWindow(makePlatform);
+    } catch (const std::exception& error) {
+        // The program always ends with exit code 0; it says why the window could not run.
+        qCritical("breezekit: %s", error.what());
+    }
     return 0;
 }
 

@@ -16,6 +16,7 @@
 #include "screens/WifiPage.h"
 #include "text/LanguageSwitch.h"
 #include "text/Languages.h"
+#include "text/TextRows.h"
 #include "text/TextTable.h"
 
 #include <QComboBox>
@@ -25,9 +26,7 @@
 
 namespace breezekit {
 
-namespace {
-constexpr int kPleaseCloseServiceRow = 59;
-} // namespace
+namespace {} // namespace
 
 TForm1::TForm1(Environment env, QWidget* parent) : QWidget(parent), env_(env) {
     setObjectName(QStringLiteral("Form1"));
@@ -64,12 +63,12 @@ void TForm1::showFilterCount() {
 }
 
 void TForm1::showWifiState(bool connected) {
-    Panel_Wi_Fi_State_connection->setText(text(connected ? 27 : 28));
+    Panel_Wi_Fi_State_connection->setText(text(connected ? kRowWifiConnected : kRowWifiDisconnected));
     paintBackground(Panel_Wi_Fi_State_connection, connected ? kGreen : kRed);
 }
 
 void TForm1::showMasterState(bool connected) {
-    Panel_Master_State_connection->setText(text(connected ? 29 : 30));
+    Panel_Master_State_connection->setText(text(connected ? kRowMasterConnected : kRowMasterDisconnected));
     paintBackground(Panel_Master_State_connection, connected ? kGreen : kRed);
 }
 
@@ -96,7 +95,7 @@ TForm1::StartOutcome TForm1::FormCreate() {
 
     if (!env_.markers.takeUserProgramMarker()) return StartOutcome::Exit;
     if (env_.markers.serviceProgramRuns()) {
-        messages::showMessage(nullptr, text(kPleaseCloseServiceRow));
+        messages::showMessage(nullptr, text(kRowCloseServiceProgram));
         return StartOutcome::Exit;
     }
 

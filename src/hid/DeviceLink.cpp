@@ -9,6 +9,7 @@
 #include "hid/HidLog.h"
 #include "hid/ReportText.h"
 #include "protocol/Commands.h"
+#include "text/TextRows.h"
 
 #include <QComboBox>
 #include <QStringList>
@@ -23,9 +24,6 @@ constexpr std::uint16_t kUnitVendorId = 0x0483;
 constexpr std::uint16_t kUnitProductId = 0x5750;
 constexpr char16_t kModelPavona[] = u"Pavona";
 constexpr char16_t kModelMox[] = u"Pavona MOX";
-constexpr int kRowNoAccess = 53;
-constexpr int kRowNoDevices = 54;
-constexpr int kRowSelectDevice = 55;
 
 bool isMox(const HidDevice& device) {
     return device.productString() == kModelMox;
@@ -77,7 +75,7 @@ void DeviceLink::setReportHandler(std::uint8_t code, ReportHandler handler) {
 
 bool DeviceLink::noDeviceGuard() {
     if (form_.CurrentDevice != nullptr) return false;
-    messages::showMessage(&form_, form_.text(kRowSelectDevice));
+    messages::showMessage(&form_, form_.text(kRowPleaseSelectDevice));
     return true;
 }
 

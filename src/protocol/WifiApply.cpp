@@ -8,7 +8,7 @@ namespace {
 constexpr int kOpenSecurityItem = 0;
 constexpr int kDhcpItem = 0;
 
-// Step 1: returns false when a list it reads has no selection.
+// Takes the combination's fields; false when a list it reads has no selection.
 bool takeCombination(DeviceSettings& settings, const WifiInputs& in) {
     const bool master = in.role == Role::Master;
     const bool router = in.connection == Connection::WithRouter;
@@ -32,7 +32,7 @@ bool takeCombination(DeviceSettings& settings, const WifiInputs& in) {
     return true;
 }
 
-// Step 2: the first failed check's message row, or 0.
+// The message row of the first check that fails, or 0.
 int check(const WifiInputs& in) {
     if (!isSendableText(in.networkName)) return kRowNameUnsendable;
     if (!isSendableText(in.password)) return kRowPasswordUnsendable;

@@ -2,6 +2,7 @@
 
 #include "protocol/CommandSequence.h"
 #include "protocol/DeviceSettings.h"
+#include "text/TextRows.h"
 
 #include <string>
 
@@ -10,13 +11,6 @@ namespace breezekit {
 constexpr unsigned kModuleSwitchOffPauseMs = 100;
 constexpr unsigned kModuleSwitchOnPauseMs = 250;
 constexpr std::size_t kMinSecuredPasswordLength = 8;
-
-// Text table rows of the Wi-Fi Apply's messages.
-constexpr int kRowNotANumber = 15;
-constexpr int kRowNameUnsendable = 16;
-constexpr int kRowPasswordUnsendable = 17;
-constexpr int kRowNameLength = 57;
-constexpr int kRowPasswordLength = 58;
 
 enum class Role { Master, Slave };
 enum class Connection { WithoutRouter, WithRouter };

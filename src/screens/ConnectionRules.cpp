@@ -1,7 +1,9 @@
 #include "screens/ConnectionRules.h"
 
+#include "app/FormBuilder.h"
 #include "app/TForm1.h"
 #include "screens/IpAddressEdit.h"
+#include "text/TextRows.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -12,8 +14,6 @@
 namespace breezekit {
 
 namespace {
-constexpr int kRowNewPassword = 19;
-constexpr int kRowPassword = 20;
 constexpr int kOpenItem = 0;
 constexpr int kDhcpItem = 0;
 constexpr int kStaticItem = 1;
@@ -50,7 +50,7 @@ void ConnectionRules::setGatewayShown(bool shown) {
 }
 
 void ConnectionRules::setPasswordCaption(bool newPassword) {
-    form_.Label_Password->setText(form_.text(newPassword ? kRowNewPassword : kRowPassword));
+    form::setFittedText(form_.Label_Password, form_.text(newPassword ? kRowNewPassword : kRowPassword));
 }
 
 bool ConnectionRules::openSelected() const {

@@ -6,6 +6,7 @@
 #include "protocol/FanApply.h"
 #include "screens/SendSequence.h"
 #include "screens/TimeEdit.h"
+#include "text/TextRows.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -14,9 +15,7 @@
 
 namespace breezekit {
 
-namespace {
-constexpr int kRowRelativeHumidity = 36;
-}
+namespace {}
 
 FanPage::FanPage(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
     QObject::connect(form.Button_Apply_Save_Fan, &QPushButton::clicked, &form,
@@ -30,7 +29,7 @@ FanPage::FanPage(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
 void FanPage::TrackBar_Humidity_sensorChange() {
     const int percent = thresholdOfPosition(form_.TrackBar_Humidity_sensor->value());
     form::setAutoSizedText(form_.Label_Humidity_sensor,
-                           QString::number(percent) + form_.text(kRowRelativeHumidity));
+                           QString::number(percent) + form_.text(kRowHumidityUnit));
 }
 
 void FanPage::TrackBar_External_sensor2Change() {

@@ -8,6 +8,7 @@
 #include "protocol/WifiApply.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/SendSequence.h"
+#include "text/TextRows.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,7 +19,6 @@
 namespace breezekit {
 
 namespace {
-constexpr int kRowPleaseWait = 56;
 
 Ipv4 ipv4Of(const IpAddressEdit* field) {
     const IpAddressEdit::Address a = field->address();

@@ -172,7 +172,8 @@ void VirtualUnit::handle(std::uint8_t code, std::span<const std::uint8_t> payloa
         setFilterSeconds(0);
         break;
     default:
-        // Every parameter write takes effect at once; the write session needs no closing 0.
+        // Every parameter write takes effect at once; the write session needs no closing 0. A value
+        // split over several reports (units with short output reports) keeps only its last part.
         if (isWritable(code)) values_[code] = Bytes(payload.begin(), payload.end());
         break;
     }

@@ -162,7 +162,7 @@ TEST_P(WifiApplyCheck, FailsWithItsMessageAndSendsNothing) {
     const WifiApplyResult result = applyWifi(settings, in);
     EXPECT_EQ(result.messageRow, c.row);
     EXPECT_TRUE(result.commands.empty());
-    // Steps 1 and 3 were taken all the same; a text that cannot be sent is never stored.
+    // The fields and texts were taken all the same; a text that cannot be sent is never stored.
     EXPECT_EQ(settings.DeviceMode, c.role == Role::Master ? 1 : 0);
     EXPECT_EQ(settings.Gateway, u"\x0A\x01\x02\xFE");
     EXPECT_EQ(settings.Ssid, isSendableText(c.networkName) ? std::u16string(c.networkName) : u"");
@@ -240,7 +240,7 @@ TEST(WifiApply, ListWithoutSelectionStopsWhereItIsRead) {
     for (const Case& c : cases) {
         DeviceSettings settings = readBack();
         WifiInputs in = page(c.role, c.connection);
-        in.networkName = u""; // the name check of step 2 is never reached
+        in.networkName = u""; // the stop comes before the name is checked
         (c.channelMissing ? in.channelItem : in.slaveNumberItem) = -1;
         const WifiApplyResult result = applyWifi(settings, in);
         EXPECT_EQ(result.messageRow, kRowNotANumber);

@@ -24,11 +24,14 @@ std::optional<HidrawNode> lookUpHidraw(udev* context, const std::string& deviceP
     udev_device* hid = udev_device_get_parent_with_subsystem_devtype(hidraw.get(), "hid", nullptr);
     if (hid == nullptr) return std::nullopt;
 
+    const char* name = udev_device_get_sysname(hid);
+    const char* syspath = udev_device_get_syspath(hid);
+    if (name == nullptr || syspath == nullptr) return std::nullopt;
+
     HidrawNode node;
-    node.identity = udev_device_get_sysname(hid);
+    node.identity = name;
     // The report descriptor in sysfs is readable by everyone, unlike the node itself.
-    std::ifstream file(std::filesystem::path(udev_device_get_syspath(hid)) / "report_descriptor",
-                       std::ios::binary);
+    std::ifstream file(std::filesystem::path(syspath) / "report_descriptor", std::ios::binary);
     if (file)
         node.reportDescriptor.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return node;
