@@ -15,11 +15,11 @@ CommandSequence applyFan(DeviceSettings& settings, const FanInputs& in) {
     const DeviceSettings& s = settings;
     return {
         {CmdWriteSession, numberPayload(kWriteSessionBegin), 0},
-        {CmdOffAllowed, numberPayload(s.OffAllowed), 0},
+        {CmdOffAllowed, flagPayload(in.offAllowed), 0},
         {CmdDirection, numberPayload(s.Direction), 0},
-        {CmdHumiditySensor, numberPayload(s.HumiditySensorOn), 0},
-        {CmdRelaySensor, numberPayload(s.RelaySensorOn), 0},
-        {CmdAnalogSensor, numberPayload(s.AnalogSensorOn), 0},
+        {CmdHumiditySensor, flagPayload(in.humiditySensor), 0},
+        {CmdRelaySensor, flagPayload(in.relaySensor), 0},
+        {CmdAnalogSensor, flagPayload(in.analogSensor), 0},
         {CmdHumidityThreshold, numberPayload(thresholdOfPosition(in.humidityPosition)), 0},
         {CmdAnalogThreshold, numberPayload(thresholdOfPosition(in.analogPosition)), 0},
         {CmdTurnOffDelay, seconds24Payload(secondsOfTime(in.turnOffDelay)), 0},

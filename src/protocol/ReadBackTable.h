@@ -44,7 +44,4 @@ inline constexpr std::array<ReadBackStep, 22> kReadBackChain{{
 // The request that starts a read-back.
 inline constexpr std::uint8_t kReadBackFirst = CmdDeviceMode;
 
-// The step of a reply code, or none when the code is not part of the chain.
-std::optional<ReadBackStep> readBackStep(std::uint8_t reply);
-
 } // namespace breezekit

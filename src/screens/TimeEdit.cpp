@@ -29,14 +29,6 @@ TimeOfDay TimeEdit::time() const {
     return parse(lineEdit()->text()).value_or(TimeOfDay{});
 }
 
-int TimeEdit::hours() const {
-    return time().hours;
-}
-
-int TimeEdit::minutes() const {
-    return time().minutes;
-}
-
 void TimeEdit::setTime(TimeOfDay time) {
     lineEdit()->setText(QString::fromStdString(timeText(time)));
 }

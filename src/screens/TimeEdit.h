@@ -14,8 +14,6 @@ class TimeEdit : public QAbstractSpinBox {
   public:
     explicit TimeEdit(QWidget* parent = nullptr);
 
-    int hours() const;
-    int minutes() const;
     TimeOfDay time() const;
     void setTime(TimeOfDay time);
     // Only a well-formed "HH:mm" text is taken; anything else leaves the field as it was.

@@ -1,3 +1,4 @@
+#include "PaintedColour.h"
 #include "SimWindow.h"
 #include "app/Colours.h"
 #include "hid/HidController.h"
@@ -24,7 +25,7 @@ constexpr int kRowNoDevices = 54;
 constexpr int kRowSelectDevice = 55;
 
 QColor boxColour(TForm1& form) {
-    return form.ComboBox_Choose_device->palette().color(QPalette::Base);
+    return breezekit::testing::paintedColour(form.ComboBox_Choose_device);
 }
 QStringList itemTexts(QComboBox* box) {
     QStringList texts;
@@ -296,8 +297,8 @@ void DeviceListTest::identificationOnlyUnit() {
     QCOMPARE(form.Label_Serial_number->text(), QString());
     QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), w.text(28));
     QCOMPARE(form.Panel_Master_State_connection->text(), w.text(30));
-    QCOMPARE(form.Panel_Wi_Fi_State_connection->palette().color(QPalette::Window), kRed);
-    QCOMPARE(form.Panel_Master_State_connection->palette().color(QPalette::Window), kRed);
+    QCOMPARE(breezekit::testing::paintedColour(form.Panel_Wi_Fi_State_connection), kRed);
+    QCOMPARE(breezekit::testing::paintedColour(form.Panel_Master_State_connection), kRed);
     QVERIFY(locked->receivedReports().empty());
     // Posted, not shown from inside the selection.
     QVERIFY(w.messages().isEmpty());

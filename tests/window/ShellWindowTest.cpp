@@ -1,5 +1,6 @@
 #include "ShellWindow.h"
 
+#include "PaintedColour.h"
 #include "app/Fonts.h"
 #include "app/Theme.h"
 #include "screens/IpAddressEdit.h"
@@ -17,24 +18,8 @@
 #include <QTimer>
 
 using namespace breezekit;
+using breezekit::testing::paintedColour;
 using breezekit::testing::ShellWindow;
-
-namespace {
-
-// The colour that most of a widget's face shows on screen, sampled at a few points clear of its text.
-QColor paintedColour(QWidget* widget, const QList<QPoint>& points) {
-    const QImage image = widget->grab().toImage();
-    QMap<QRgb, int> votes;
-    for (const QPoint& p : points)
-        ++votes[image.pixel(p.x() * image.width() / widget->width(),
-                            p.y() * image.height() / widget->height())];
-    QRgb best = 0;
-    for (auto it = votes.begin(); it != votes.end(); ++it)
-        if (it.value() > votes.value(best)) best = it.key();
-    return QColor(best);
-}
-
-} // namespace
 
 class ShellWindowTest : public QObject {
     Q_OBJECT

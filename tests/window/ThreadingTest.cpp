@@ -4,6 +4,7 @@
 #include "protocol/Commands.h"
 
 #include <QCoreApplication>
+#include <QScopeGuard>
 #include <QTest>
 #include <atomic>
 #include <mutex>
@@ -51,6 +52,12 @@ void ThreadingTest::plugAndUnplugWhileUnitsStream() {
                 }
             });
         }
+        // A failed check returns early: the streams must still end before their state goes.
+        const auto endStreams = qScopeGuard([&] {
+            stop = true;
+            for (std::thread& t : streams)
+                t.join();
+        });
 
         int rebuilds = 0;
         connect(&w.link(), &DeviceLink::deviceListRebuilt, this, [&] { ++rebuilds; });
@@ -89,9 +96,6 @@ void ThreadingTest::plugAndUnplugWhileUnitsStream() {
         QTRY_COMPARE_WITH_TIMEOUT(listed(), units, 30000);
         QTRY_COMPARE_WITH_TIMEOUT(DeviceReader::running(), static_cast<int>(units.size()), 30000);
 
-        stop = true;
-        for (std::thread& t : streams)
-            t.join();
         // The loop really raced rebuilds against hand-overs.
         QVERIFY2(rebuilds > kRounds / 4, qPrintable(QString::number(rebuilds)));
         QVERIFY(dispatched > 0);
