@@ -1,5 +1,5 @@
+#include "WindowBenchmarkMain.h"
 #include "app/FlockInstanceMarkers.h"
-#include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "hid/DeviceLink.h"
@@ -119,12 +119,5 @@ BENCHMARK(RebuildStall)
     ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    messages::setHookForTests([](const messages::Shown&) {});
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }

@@ -1,6 +1,6 @@
 // The read-back's speed against the protocol's floor, and the window's idle CPU with one unit selected.
+#include "WindowBenchmarkMain.h"
 #include "app/FlockInstanceMarkers.h"
-#include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "hid/DeviceLink.h"
@@ -136,13 +136,5 @@ BENCHMARK(BM_IdleCpuOneUnit)->Arg(5000)->UseManualTime()->Unit(benchmark::kMilli
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // A benchmark never waits for a click.
-    messages::setHookForTests([](const messages::Shown&) {});
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWindowBenchmarks(argc, argv);
 }
