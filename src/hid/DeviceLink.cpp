@@ -15,7 +15,6 @@
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
-#include <exception>
 
 namespace breezekit {
 
@@ -117,12 +116,7 @@ void DeviceLink::JvHidDeviceController1DeviceData(HidDevice& device, std::uint8_
     const InputReport report{data, size};
     const std::uint8_t code = report.code();
     if (!isHandledCode(code) || !handlers_[code]) return;
-    try {
-        handlers_[code](report);
-    } catch (const std::exception& error) {
-        // An error must not cross the event loop: the report is dropped and the reader goes on.
-        qCWarning(lcHid) << "handler of code" << code << "failed:" << error.what();
-    }
+    handlers_[code](report);
 }
 
 void DeviceLink::onSerialNumber(const InputReport& report) {

@@ -5,6 +5,7 @@
 
 #include <QMetaObject>
 #include <algorithm>
+#include <exception>
 
 namespace breezekit {
 
@@ -158,8 +159,10 @@ void HidController::dispatch(HidDevice& device, std::span<const std::uint8_t> re
     try {
         if (OnDeviceData && !report.empty() && !destroying_)
             OnDeviceData(device, report[0], report.data() + 1, static_cast<std::uint16_t>(report.size() - 1));
-    } catch (...) {
+    } catch (const std::exception& error) {
         // Nothing may cross the event loop: the report is dropped and the reader goes on.
+        qCWarning(lcHid) << "a report handler failed; report dropped:" << error.what();
+    } catch (...) {
         qCWarning(lcHid) << "a report handler failed; report dropped";
     }
     --dispatchDepth_;
