@@ -2,8 +2,9 @@
 #include "app/FlockInstanceMarkers.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
-#include "hid/DeviceLink.h"
-#include "protocol/Commands.h"
+#include "hid/DeviceList.h"
+#include "hid/device/UnitLink.h"
+#include "protocol/core/Commands.h"
 #include "sim/SimulatedPlatform.h"
 
 #include <QApplication>
@@ -32,10 +33,10 @@ class BenchWindow {
         form_ = std::make_unique<TForm1>(TForm1::Environment{platform_, settings_, markers_});
         (void)form_->FormCreate();
         QEventLoop loop;
-        QObject::connect(&form_->deviceLink(), &DeviceLink::deviceListRebuilt, &loop, &QEventLoop::quit);
+        QObject::connect(&form_->deviceList(), &DeviceList::deviceListRebuilt, &loop, &QEventLoop::quit);
         loop.exec();
     }
-    DeviceLink& link() { return form_->deviceLink(); }
+    UnitLink& link() { return form_->unitLink(); }
     sim::VirtualInterface& unit(std::size_t i) { return *platform_.interfaces().at(i); }
 
   private:

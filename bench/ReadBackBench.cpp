@@ -3,8 +3,9 @@
 #include "app/FlockInstanceMarkers.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
-#include "hid/DeviceLink.h"
-#include "protocol/ReadBackTable.h"
+#include "hid/DeviceList.h"
+#include "hid/device/UnitLink.h"
+#include "protocol/core/ReadBackTable.h"
 #include "screens/DeviceActions.h"
 #include "screens/IpAddressEdit.h"
 #include "sim/SimulatedPlatform.h"
@@ -36,11 +37,11 @@ class OneUnitWindow {
         platform_.plugUnit(unit);
         form_ = std::make_unique<TForm1>(TForm1::Environment{platform_, settings_, markers_});
         if (form_->FormCreate() != TForm1::StartOutcome::Run) return;
-        runUntil([&] { return form_->CurrentDevice != nullptr; });
+        runUntil([&] { return form_->unitLink().CurrentDevice() != nullptr; });
     }
 
     TForm1& form() { return *form_; }
-    bool ready() const { return form_ && form_->CurrentDevice != nullptr; }
+    bool ready() const { return form_ && form_->unitLink().CurrentDevice() != nullptr; }
 
     // Runs the event loop until done() holds; false when the deadline passed first.
     template <typename Done> bool runUntil(Done done) {

@@ -1,4 +1,4 @@
-#include "hid/ReportText.h"
+#include "hid/core/ReportText.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "app/SettingsStore.h"
 
-#include "text/Languages.h"
+#include "text/core/Languages.h"
 
 #include <QDir>
 #include <QFile>

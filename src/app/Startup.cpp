@@ -5,7 +5,7 @@
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "app/Theme.h"
-#include "hid/HidPlatform.h"
+#include "hid/device/HidPlatform.h"
 
 #include <QApplication>
 #include <QScreen>

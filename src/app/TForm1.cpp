@@ -5,19 +5,21 @@
 #include "app/InstanceMarkers.h"
 #include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
-#include "hid/DeviceLink.h"
-#include "protocol/CounterText.h"
+#include "hid/DeviceList.h"
+#include "hid/device/UnitLink.h"
 #include "protocol/ReadBack.h"
 #include "protocol/StatusPolling.h"
 #include "screens/ConnectionRules.h"
 #include "screens/DeviceActions.h"
 #include "screens/FanPage.h"
+#include "screens/StatusPanels.h"
+#include "screens/UserActions.h"
 #include "screens/TimeEdit.h"
 #include "screens/WifiPage.h"
 #include "text/LanguageSwitch.h"
-#include "text/Languages.h"
-#include "text/TextRows.h"
-#include "text/TextTable.h"
+#include "text/core/Languages.h"
+#include "text/core/TextRows.h"
+#include "text/core/TextTable.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,8 +27,6 @@
 #include <QTimer>
 
 namespace breezekit {
-
-namespace {} // namespace
 
 TForm1::TForm1(Environment env, QWidget* parent) : QWidget(parent), env_(env) {
     setObjectName(QStringLiteral("Form1"));
@@ -50,48 +50,48 @@ TForm1::TForm1(Environment env, QWidget* parent) : QWidget(parent), env_(env) {
 
 TForm1::~TForm1() {
     // Readers hand reports to this window: stop them all before any widget goes.
-    if (deviceLink_) deviceLink_->shutdown();
-}
-
-QString TForm1::text(int row) const {
-    return QString::fromUtf8(textTableEntry(row, LanguageIndex));
-}
-
-void TForm1::showFilterCount() {
-    form::setFittedText(Label_Timer_filter,
-                        QString::fromStdString(filterCounterText(LastFilterCount, LanguageIndex)));
-}
-
-void TForm1::showWifiState(bool connected) {
-    Panel_Wi_Fi_State_connection->setText(text(connected ? kRowWifiConnected : kRowWifiDisconnected));
-    paintBackground(Panel_Wi_Fi_State_connection, connected ? kGreen : kRed);
-}
-
-void TForm1::showMasterState(bool connected) {
-    Panel_Master_State_connection->setText(text(connected ? kRowMasterConnected : kRowMasterDisconnected));
-    paintBackground(Panel_Master_State_connection, connected ? kGreen : kRed);
+    if (unitLink_) unitLink_->shutdown();
 }
 
 // Each subsystem connects its own handlers when it is made.
 void TForm1::connectHandlers() {
-    deviceLink_ = std::make_unique<DeviceLink>(*this, env_.platform);
+    unitLink_ = std::make_unique<UnitLink>(env_.platform);
+    statusPanels_ = std::make_unique<StatusPanels>(
+        StatusPanels::Controls{Panel_Wi_Fi_State_connection, Panel_Master_State_connection, Label_Timer_filter},
+        language);
+    userActions_ = std::make_unique<UserActions>(*unitLink_, language, this);
+    deviceList_ = std::make_unique<DeviceList>(
+        DeviceList::Controls{ComboBox_Choose_device, Label_Serial_number, Panel_Direction_Fan_Pavona,
+                             Panel_Direction_Fan_MOX},
+        *unitLink_, *statusPanels_, language, this);
     connectionRules_ = std::make_unique<ConnectionRules>(*this);
-    wifiPage_ = std::make_unique<WifiPage>(*this, *deviceLink_);
-    fanPage_ = std::make_unique<FanPage>(*this, *deviceLink_);
-    readBack_ = std::make_unique<ReadBack>(*this, *deviceLink_);
-    statusPolling_ = std::make_unique<StatusPolling>(*this, *deviceLink_);
-    deviceActions_ = std::make_unique<DeviceActions>(*this, *deviceLink_);
+    wifiPage_ = std::make_unique<WifiPage>(*this, *unitLink_, *userActions_);
+    fanPage_ = std::make_unique<FanPage>(*this, *unitLink_, *userActions_);
+    readBack_ = std::make_unique<ReadBack>(*this, *unitLink_, *connectionRules_);
+    statusPolling_ = std::make_unique<StatusPolling>(*this, *unitLink_, *statusPanels_);
+    deviceActions_ = std::make_unique<DeviceActions>(*this, *unitLink_, *userActions_);
     languageSwitch_ = std::make_unique<LanguageSwitch>(*this, env_.settings);
+    connect(languageSwitch_.get(), &LanguageSwitch::languageApplied, this, [this] {
+        deviceList_->showAccessTips();
+        if (!unitLink_->CurrentDevice()) {
+            statusPanels_->showWifiState(false);
+            statusPanels_->showMasterState(false);
+        }
+        // The last count received stays, in the new language.
+        statusPanels_->showFilterCount(statusPanels_->lastFilterCount());
+        // The slider's own position, not the start value: the label must agree with what is sent.
+        fanPage_->TrackBar_Humidity_sensorChange();
+    });
     connect(ComboBox_Language, &QComboBox::activated, this,
             [this](int index) { languageSwitch_->ComboBox_LanguageChange(index); });
 }
 
 TForm1::StartOutcome TForm1::FormCreate() {
-    LanguageIndex = languageFromOsCode(QLocale::languageToCode(QLocale::system().language()).toStdString());
+    language.index = languageFromOsCode(QLocale::languageToCode(QLocale::system().language()).toStdString());
     // A store that cannot be created counts as one without a stored value.
     if (env_.settings.ensureExists())
         if (const std::optional<int> stored = env_.settings.storedLanguage())
-            LanguageIndex = static_cast<quint8>(*stored);
+            language.index = static_cast<quint8>(*stored);
 
     if (!env_.markers.takeUserProgramMarker()) return StartOutcome::Exit;
     if (env_.markers.serviceProgramRuns()) {
@@ -106,8 +106,11 @@ TForm1::StartOutcome TForm1::FormCreate() {
                       .arg(BREEZEKIT_VERSION_MAJOR)
                       .arg(BREEZEKIT_VERSION_MINOR)
                       .arg(BREEZEKIT_VERSION_PATCH);
-    ComboBox_Language->setCurrentIndex(LanguageIndex);
+    ComboBox_Language->setCurrentIndex(language.index);
     languageSwitch_->ApplyLanguage();
+    // Only now, with the start-up decided, does the program touch a unit.
+    unitLink_->start();
+    Timer3->start();
     return StartOutcome::Run;
 }
 

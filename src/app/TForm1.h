@@ -1,6 +1,7 @@
 #pragma once
 
-#include "protocol/DeviceSettings.h"
+#include "app/CurrentLanguage.h"
+#include "protocol/core/DeviceSettings.h"
 
 #include <QWidget>
 #include <memory>
@@ -26,7 +27,10 @@ class TimeEdit;
 class SettingsStore;
 class InstanceMarkers;
 class LanguageSwitch;
-class DeviceLink;
+class UnitLink;
+class DeviceList;
+class StatusPanels;
+class UserActions;
 class ConnectionRules;
 class WifiPage;
 class FanPage;
@@ -52,7 +56,7 @@ class TForm1 : public QWidget {
     // Runs once after construction and before the window is shown; Exit means the process ends at once.
     StartOutcome FormCreate();
 
-    QString text(int row) const; // TextTable row in the current language
+    QString text(int row) const { return language.text(row); }
 
     // Header
     QFrame* Panel3{};
@@ -146,21 +150,15 @@ class TForm1 : public QWidget {
     QTimer* Timer3{};
 
     // Program state, touched on the GUI thread only
-    quint8 LanguageIndex = 1;
+    CurrentLanguage language;
     QString VersionText;
     DeviceSettings deviceSettings;
-    HidDevice* CurrentDevice = nullptr;
-    // The last filter count received; 0 before any and after the last unit went away.
-    quint32 LastFilterCount = 0;
 
-    // Shared by the device list, the status replies and the language switch.
-    void showFilterCount();               // Label_Timer_filter from LastFilterCount, current language
-    void showWifiState(bool connected);   // Panel_Wi_Fi_State_connection: row 27 green or row 28 red
-    void showMasterState(bool connected); // Panel_Master_State_connection: row 29 green or row 30 red
-
-    // Subsystems, wired in connectHandlers()
+    // Subsystems, wired in connectHandlers(); the accessors are for tests.
     LanguageSwitch& languageSwitch() { return *languageSwitch_; }
-    DeviceLink& deviceLink() { return *deviceLink_; }
+    UnitLink& unitLink() { return *unitLink_; }
+    DeviceList& deviceList() { return *deviceList_; }
+    StatusPanels& statusPanels() { return *statusPanels_; }
     ConnectionRules& connectionRules() { return *connectionRules_; }
     WifiPage& wifiPage() { return *wifiPage_; }
     FanPage& fanPage() { return *fanPage_; }
@@ -178,8 +176,11 @@ class TForm1 : public QWidget {
     void connectHandlers();
 
     Environment env_;
+    std::unique_ptr<UnitLink> unitLink_;
+    std::unique_ptr<StatusPanels> statusPanels_;
+    std::unique_ptr<UserActions> userActions_;
+    std::unique_ptr<DeviceList> deviceList_;
     std::unique_ptr<LanguageSwitch> languageSwitch_;
-    std::unique_ptr<DeviceLink> deviceLink_;
     std::unique_ptr<ConnectionRules> connectionRules_;
     std::unique_ptr<WifiPage> wifiPage_;
     std::unique_ptr<FanPage> fanPage_;

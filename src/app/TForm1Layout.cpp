@@ -3,7 +3,7 @@
 #include "app/TForm1.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
-#include "text/Languages.h"
+#include "text/core/Languages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -105,7 +105,7 @@ void TForm1::buildHeader() {
 
     Label_Language = centredLabel(this, "Label_Language", 629, 17, 60, 14, Caption::BoldUnderlined, true);
     ComboBox_Language =
-        dropDownList(this, "ComboBox_Language", 632, 51, 55, 21, languageItems(), LanguageIndex);
+        dropDownList(this, "ComboBox_Language", 632, 51, 55, 21, languageItems(), language.index);
 
     Button_Get_current_parameters =
         boldButton(this, "Button_Get_current_parameters", 119, 109, 222, 25, true);
@@ -243,12 +243,14 @@ void TForm1::buildTimers() {
         timer->setObjectName(QString::fromLatin1(name));
         timer->setInterval(interval);
         timer->setSingleShot(singleShot);
+        // Never early: a coarse timer may fire 5% before its interval.
+        timer->setTimerType(Qt::PreciseTimer);
         return timer;
     };
     Timer1 = makeTimer("Timer1", 2000, false);
     Timer2 = makeTimer("Timer2", 1500, false);
+    // Started by FormCreate once the program runs: nothing polls while the start-up may still end it.
     Timer3 = makeTimer("Timer3", 1000, false);
-    Timer3->start();
 }
 
 } // namespace breezekit

@@ -1,11 +1,12 @@
 #include "protocol/ReadBack.h"
 
-#include "app/Pause.h"
+#include "hid/device/Pause.h"
 #include "app/TForm1.h"
-#include "hid/DeviceLink.h"
-#include "protocol/Conversions.h"
-#include "protocol/Encodings.h"
-#include "protocol/ReadBackTable.h"
+#include "hid/ControlText.h"
+#include "hid/device/UnitLink.h"
+#include "protocol/core/Conversions.h"
+#include "protocol/core/Encodings.h"
+#include "protocol/core/ReadBackTable.h"
 #include "screens/ConnectionRules.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
@@ -45,7 +46,8 @@ std::uint32_t secondsOf(const InputReport& report) {
 
 } // namespace
 
-ReadBack::ReadBack(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
+ReadBack::ReadBack(TForm1& form, UnitLink& link, ConnectionRules& rules)
+    : form_(form), link_(link), rules_(rules) {
     static constexpr ReplyShow kShows[] = {
         {CmdDeviceMode, &ReadBack::showDeviceMode},
         {CmdConnectionType, &ReadBack::showConnectionType},
@@ -133,7 +135,7 @@ void ReadBack::showSlaveDhcp(const InputReport& report) {
     form_.deviceSettings.SlaveDhcp = dhcp;
     if (const std::optional<int> item = slaveDhcpItem(dhcp)) form_.ComboBox_IP_Slave->setCurrentIndex(*item);
     // a selection set from code runs no change handler, so run it here
-    form_.connectionRules().ComboBox_IP_SlaveChange();
+    rules_.ComboBox_IP_SlaveChange();
 }
 
 void ReadBack::showSlaveIp(const InputReport& report) {
@@ -155,7 +157,7 @@ void ReadBack::showSecurity(const InputReport& report) {
     form_.deviceSettings.SecurityCode = digit;
     if (const std::optional<int> item = securityItemOfDigit(digit))
         form_.ComboBox_Security_WI_FI->setCurrentIndex(*item);
-    form_.connectionRules().ComboBox_Security_WI_FIChange();
+    rules_.ComboBox_Security_WI_FIChange();
 }
 
 void ReadBack::showOffAllowed(const InputReport& report) {
@@ -222,8 +224,9 @@ void ReadBack::showThreshold(const InputReport& report, std::uint8_t& field, QSl
 }
 
 void ReadBack::showAddress(const InputReport& report, std::u16string& field, IpAddressEdit* edit) {
-    field = ipv4Payload(addressOf(report));
-    edit->setText(QString::fromStdString(dottedIpv4(field)));
+    const Ipv4 address = addressOf(report);
+    field = ipv4Payload(address);
+    edit->setAddress(address);
 }
 
 void ReadBack::showTime(const InputReport& report, TimeEdit* edit) {

@@ -10,16 +10,17 @@ class QSlider;
 namespace breezekit {
 
 class TForm1;
-class DeviceLink;
+class UnitLink;
+class ConnectionRules;
 class IpAddressEdit;
 class TimeEdit;
-struct InputReport;
+class InputReport;
 struct ReadBackStep;
 
 // The reply handlers of the parameter read-back; each reply asks for the next parameter.
 class ReadBack {
   public:
-    ReadBack(TForm1& form, DeviceLink& link);
+    ReadBack(TForm1& form, UnitLink& link, ConnectionRules& rules);
 
     // Shows one reply in the window and the record of last-known parameters.
     using Show = void (ReadBack::*)(const InputReport&);
@@ -56,7 +57,8 @@ class ReadBack {
     void showTime(const InputReport& report, TimeEdit* edit);
 
     TForm1& form_;
-    DeviceLink& link_;
+    UnitLink& link_;
+    ConnectionRules& rules_;
 };
 
 } // namespace breezekit

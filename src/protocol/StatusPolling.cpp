@@ -1,10 +1,11 @@
 #include "protocol/StatusPolling.h"
 
-#include "app/Pause.h"
+#include "hid/device/Pause.h"
 #include "app/TForm1.h"
-#include "hid/DeviceLink.h"
-#include "protocol/Commands.h"
-#include "protocol/Encodings.h"
+#include "hid/device/UnitLink.h"
+#include "screens/StatusPanels.h"
+#include "protocol/core/Commands.h"
+#include "protocol/core/Encodings.h"
 
 #include <QTabWidget>
 #include <QTimer>
@@ -15,7 +16,8 @@ namespace {
 constexpr unsigned long kPollPauseMs = 20;
 } // namespace
 
-StatusPolling::StatusPolling(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
+StatusPolling::StatusPolling(TForm1& form, UnitLink& link, StatusPanels& panels)
+    : form_(form), link_(link), panels_(panels) {
     QObject::connect(form_.Timer3, &QTimer::timeout, form_.Timer3, [this] { Timer3Timer(); });
     link_.setReportHandler(CmdWifiState, [this](const InputReport& report) { onWifiState(report); });
     link_.setReportHandler(CmdMasterState, [this](const InputReport& report) { onMasterState(report); });
@@ -23,7 +25,7 @@ StatusPolling::StatusPolling(TForm1& form, DeviceLink& link) : form_(form), link
 }
 
 void StatusPolling::Timer3Timer() {
-    if (form_.CurrentDevice == nullptr) return;
+    if (link_.CurrentDevice() == nullptr) return;
     link_.SendCommand(CmdRead, numberPayload(CmdWifiState));
     pause(kPollPauseMs);
     link_.SendCommand(CmdRead, numberPayload(CmdMasterState));
@@ -34,19 +36,17 @@ void StatusPolling::Timer3Timer() {
 
 void StatusPolling::onWifiState(const InputReport& report) {
     form_.deviceSettings.WifiConnected = report.payloadByte(1);
-    form_.showWifiState(form_.deviceSettings.WifiConnected != 0);
+    panels_.showWifiState(form_.deviceSettings.WifiConnected != 0);
 }
 
 void StatusPolling::onMasterState(const InputReport& report) {
     form_.deviceSettings.MasterConnected = report.payloadByte(1);
-    form_.showMasterState(form_.deviceSettings.MasterConnected != 0);
+    panels_.showMasterState(form_.deviceSettings.MasterConnected != 0);
 }
 
 // Kept, so that a change of language shows the last count received in the new language.
 void StatusPolling::onFilterTime(const InputReport& report) {
-    form_.LastFilterCount =
-        secondsFrom24(report.payloadByte(1), report.payloadByte(2), report.payloadByte(3));
-    form_.showFilterCount();
+    panels_.showFilterCount(secondsFrom24(report.payloadByte(1), report.payloadByte(2), report.payloadByte(3)));
 }
 
 } // namespace breezekit

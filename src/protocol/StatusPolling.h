@@ -3,13 +3,14 @@
 namespace breezekit {
 
 class TForm1;
-class DeviceLink;
-struct InputReport;
+class UnitLink;
+class StatusPanels;
+class InputReport;
 
 // Asks the selected unit once a second for its link states and, on the Filter page, its counter.
 class StatusPolling {
   public:
-    StatusPolling(TForm1& form, DeviceLink& link);
+    StatusPolling(TForm1& form, UnitLink& link, StatusPanels& panels);
 
     void Timer3Timer();
 
@@ -19,7 +20,8 @@ class StatusPolling {
     void onFilterTime(const InputReport& report);
 
     TForm1& form_;
-    DeviceLink& link_;
+    UnitLink& link_;
+    StatusPanels& panels_;
 };
 
 } // namespace breezekit

@@ -3,7 +3,7 @@
 #include "app/FormBuilder.h"
 #include "app/TForm1.h"
 #include "screens/IpAddressEdit.h"
-#include "text/TextRows.h"
+#include "text/core/TextRows.h"
 
 #include <QComboBox>
 #include <QFrame>

@@ -3,12 +3,13 @@
 namespace breezekit {
 
 class TForm1;
-class DeviceLink;
+class UnitLink;
+class UserActions;
 
 // Receive current parameters, restore default parameters, reset the filter timer.
 class DeviceActions {
   public:
-    DeviceActions(TForm1& form, DeviceLink& link);
+    DeviceActions(TForm1& form, UnitLink& link, UserActions& actions);
 
     void Button_Get_current_parametersClick();
     void Button_Restore_default_parametersClick();
@@ -16,7 +17,8 @@ class DeviceActions {
 
   private:
     TForm1& form_;
-    DeviceLink& link_;
+    UnitLink& link_;
+    UserActions& actions_;
 };
 
 } // namespace breezekit

@@ -2,11 +2,11 @@
 
 #include "app/FormBuilder.h"
 #include "app/TForm1.h"
-#include "hid/DeviceLink.h"
-#include "protocol/FanApply.h"
-#include "screens/SendSequence.h"
+#include "hid/device/UnitLink.h"
+#include "protocol/core/FanApply.h"
+#include "screens/UserActions.h"
 #include "screens/TimeEdit.h"
-#include "text/TextRows.h"
+#include "text/core/TextRows.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -15,9 +15,9 @@
 
 namespace breezekit {
 
-namespace {}
 
-FanPage::FanPage(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
+FanPage::FanPage(TForm1& form, UnitLink& link, UserActions& actions)
+    : form_(form), link_(link), actions_(actions) {
     QObject::connect(form.Button_Apply_Save_Fan, &QPushButton::clicked, &form,
                      [this] { Button_Apply_Save_FanClick(); });
     QObject::connect(form.TrackBar_Humidity_sensor, &QSlider::valueChanged, &form,
@@ -38,7 +38,10 @@ void FanPage::TrackBar_External_sensor2Change() {
 }
 
 void FanPage::Button_Apply_Save_FanClick() {
-    if (link_.noDeviceGuard()) return;
+    actions_.run([this] { link_.sendSequence(applyFan(form_.deviceSettings, readInputs())); });
+}
+
+FanInputs FanPage::readInputs() const {
     FanInputs inputs;
     inputs.offAllowed = form_.CheckBox_Available_OFF_device->isChecked();
     inputs.exhaust = form_.RadioButton_Exhaust->isChecked();
@@ -51,7 +54,7 @@ void FanPage::Button_Apply_Save_FanClick() {
     inputs.turnOffDelay = form_.JvTimeEdit_Timer_after_reacting_any_sensor->time();
     inputs.nightTimer = form_.JvTimeEdit_Timer_night_mode->time();
     inputs.partyTimer = form_.JvTimeEdit_Timer_party_mode->time();
-    sendSequence(link_, applyFan(form_.deviceSettings, inputs));
+    return inputs;
 }
 
 } // namespace breezekit

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "protocol/core/Encodings.h"
+
 #include <QFrame>
-#include <array>
 
 class QLineEdit;
 
@@ -13,7 +14,7 @@ namespace breezekit {
 class IpAddressEdit : public QFrame {
     Q_OBJECT
   public:
-    using Address = std::array<quint8, 4>;
+    using Address = Ipv4;
     static constexpr int kParts = 4;
 
     explicit IpAddressEdit(QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
 #include "screens/TimeEdit.h"
 
-#include "screens/TimeFieldRules.h"
+#include "screens/core/TimeFieldRules.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

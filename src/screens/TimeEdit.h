@@ -1,6 +1,6 @@
 #pragma once
 
-#include "protocol/Encodings.h"
+#include "protocol/core/Encodings.h"
 
 #include <QAbstractSpinBox>
 

@@ -2,13 +2,14 @@
 
 #include "app/MessageBoxes.h"
 #include "app/TForm1.h"
-#include "hid/DeviceLink.h"
-#include "protocol/Commands.h"
-#include "protocol/NetworkSearch.h"
-#include "protocol/WifiApply.h"
+#include "hid/ControlText.h"
+#include "hid/device/UnitLink.h"
+#include "protocol/core/Commands.h"
+#include "protocol/core/NetworkSearch.h"
+#include "protocol/core/WifiApply.h"
 #include "screens/IpAddressEdit.h"
-#include "screens/SendSequence.h"
-#include "text/TextRows.h"
+#include "screens/UserActions.h"
+#include "text/core/TextRows.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,15 +19,8 @@
 
 namespace breezekit {
 
-namespace {
-
-Ipv4 ipv4Of(const IpAddressEdit* field) {
-    const IpAddressEdit::Address a = field->address();
-    return {a[0], a[1], a[2], a[3]};
-}
-} // namespace
-
-WifiPage::WifiPage(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
+WifiPage::WifiPage(TForm1& form, UnitLink& link, UserActions& actions)
+    : form_(form), link_(link), actions_(actions) {
     QObject::connect(form.Button_Search_Wi_Fi, &QPushButton::clicked, &form,
                      [this] { Button_Search_Wi_FiClick(); });
     QObject::connect(form.Button_Apply_Save_Wi_Fi, &QPushButton::clicked, &form,
@@ -39,19 +33,20 @@ WifiPage::WifiPage(TForm1& form, DeviceLink& link) : form_(form), link_(link) {
 }
 
 void WifiPage::Button_Search_Wi_FiClick() {
-    if (link_.noDeviceGuard()) return;
-    if (!form_.Timer1->isActive()) form_.Timer1->start();
-    form_.ComboBox_Wi_Fi_name->clear();
-    form_.ComboBox_Wi_Fi_name->setEditText(form_.text(kRowPleaseWait));
-    sendSequence(link_, searchRequestCommands());
+    actions_.run([this] {
+        if (!form_.Timer1->isActive()) form_.Timer1->start();
+        form_.ComboBox_Wi_Fi_name->clear();
+        form_.ComboBox_Wi_Fi_name->setEditText(form_.text(kRowPleaseWait));
+        link_.sendSequence(searchRequestCommands());
+    });
 }
 
 void WifiPage::Timer1Timer() {
-    sendSequence(link_, searchRequestCommands());
+    link_.sendSequence(searchRequestCommands());
 }
 
 void WifiPage::Timer2Timer() {
-    sendSequence(link_, searchEndCommands());
+    link_.sendSequence(searchEndCommands());
     form_.Timer2->stop();
 }
 
@@ -63,7 +58,10 @@ void WifiPage::onSearchReport(const InputReport& report) {
 }
 
 void WifiPage::Button_Apply_Save_Wi_FiClick() {
-    if (link_.noDeviceGuard()) return;
+    actions_.run([this] { applyWifiSettings(); });
+}
+
+void WifiPage::applyWifiSettings() {
     WifiInputs inputs;
     inputs.role = form_.RadioButton_master->isChecked() ? Role::Master : Role::Slave;
     inputs.connection =
@@ -74,9 +72,9 @@ void WifiPage::Button_Apply_Save_Wi_FiClick() {
     inputs.securityItem = form_.ComboBox_Security_WI_FI->currentIndex();
     inputs.slaveNumberItem = form_.ComboBox_Number_Slave->currentIndex();
     inputs.slaveAddressingItem = form_.ComboBox_IP_Slave->currentIndex();
-    inputs.slaveIp = ipv4Of(form_.JvIPAddress_IP_Slave);
-    inputs.masterIp = ipv4Of(form_.JvIPAddress_IP_Master);
-    inputs.gateway = ipv4Of(form_.JvGateway);
+    inputs.slaveIp = form_.JvIPAddress_IP_Slave->address();
+    inputs.masterIp = form_.JvIPAddress_IP_Master->address();
+    inputs.gateway = form_.JvGateway->address();
 
     const WifiApplyResult result = applyWifi(form_.deviceSettings, inputs);
     if (result.messageRow == kRowNotANumber) {
@@ -88,7 +86,7 @@ void WifiPage::Button_Apply_Save_Wi_FiClick() {
         messages::showMessage(&form_, form_.text(result.messageRow));
         return;
     }
-    sendSequence(link_, result.commands);
+    link_.sendSequence(result.commands);
 }
 
 } // namespace breezekit

@@ -3,13 +3,14 @@
 namespace breezekit {
 
 class TForm1;
-class DeviceLink;
-struct InputReport;
+class UnitLink;
+class UserActions;
+class InputReport;
 
 // The network search and the Wi-Fi Apply/Save.
 class WifiPage {
   public:
-    WifiPage(TForm1& form, DeviceLink& link);
+    WifiPage(TForm1& form, UnitLink& link, UserActions& actions);
 
     void Button_Search_Wi_FiClick();
     void Timer1Timer();
@@ -17,10 +18,12 @@ class WifiPage {
     void Button_Apply_Save_Wi_FiClick();
 
   private:
+    void applyWifiSettings();
     void onSearchReport(const InputReport& report);
 
     TForm1& form_;
-    DeviceLink& link_;
+    UnitLink& link_;
+    UserActions& actions_;
 };
 
 } // namespace breezekit

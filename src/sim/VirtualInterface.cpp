@@ -90,6 +90,10 @@ bool VirtualInterface::write(std::span<const std::uint8_t> report) {
         std::lock_guard lock(mutex_);
         if (!plugged_) return false;
         stall = writeStall_;
+        if (failingWrites_ && failingWrites_(report)) {
+            ++failedWrites_;
+            return false;
+        }
         if (stall.count() == 0) received_.push_back({Clock::now(), {report.begin(), report.end()}});
     }
     if (stall.count() > 0) {
@@ -138,6 +142,11 @@ void VirtualInterface::setWriteStall(std::chrono::milliseconds stall) {
     writeStall_ = stall;
 }
 
+void VirtualInterface::setFailingWrites(std::function<bool(std::span<const std::uint8_t>)> fails) {
+    std::lock_guard lock(mutex_);
+    failingWrites_ = std::move(fails);
+}
+
 int VirtualInterface::reportsRead() const {
     std::lock_guard lock(mutex_);
     return reportsRead_;
@@ -146,6 +155,11 @@ int VirtualInterface::reportsRead() const {
 int VirtualInterface::failedWrites() const {
     std::lock_guard lock(mutex_);
     return failedWrites_;
+}
+
+std::size_t VirtualInterface::openConnections() const {
+    std::lock_guard lock(mutex_);
+    return queues_.size();
 }
 
 } // namespace breezekit::sim

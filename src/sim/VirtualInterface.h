@@ -1,12 +1,13 @@
 #pragma once
 
-#include "hid/HidPlatform.h"
+#include "hid/device/HidPlatform.h"
 #include "sim/VirtualUnit.h"
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -53,9 +54,13 @@ class VirtualInterface : public std::enable_shared_from_this<VirtualInterface> {
     void clearReceivedReports();
     // From now on every write blocks this long and then fails, as to a unit that stopped taking reports.
     void setWriteStall(std::chrono::milliseconds stall);
+    // Writes the predicate picks fail at once, as a write to a unit that refuses it does.
+    void setFailingWrites(std::function<bool(std::span<const std::uint8_t> report)> fails);
     int failedWrites() const;
     // Input reports taken by reads so far, over all handles.
     int reportsRead() const;
+    // Handles opened on this interface and not closed yet.
+    std::size_t openConnections() const;
 
     // The platform's side.
     std::unique_ptr<HidConnection> open(HidOpenMode mode);
@@ -89,6 +94,7 @@ class VirtualInterface : public std::enable_shared_from_this<VirtualInterface> {
     std::chrono::steady_clock::time_point lastDue_{};
     std::vector<ReceivedReport> received_;
     std::chrono::milliseconds writeStall_{0};
+    std::function<bool(std::span<const std::uint8_t>)> failingWrites_;
     int failedWrites_ = 0;
     int reportsRead_ = 0;
 };

@@ -1,7 +1,7 @@
 #include "sim/VirtualUnit.h"
 
-#include "protocol/Commands.h"
-#include "protocol/Encodings.h"
+#include "protocol/core/Commands.h"
+#include "protocol/core/Encodings.h"
 
 #include <algorithm>
 #include <string_view>

@@ -4,9 +4,7 @@
 #include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
-#include "hid/DeviceLink.h"
-#include "screens/FanPage.h"
-#include "text/TextRows.h"
+#include "text/core/TextRows.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -89,19 +87,10 @@ void LanguageSwitch::ApplyLanguage() {
         f.RadioButton_master->isChecked() && f.RadioButton_without_router->isChecked();
     form::setFittedText(f.Label_Password, f.text(masterWithoutRouter ? kRowNewPassword : kRowPassword));
 
-    if (!f.CurrentDevice) {
-        f.showWifiState(false);
-        f.showMasterState(false);
-    }
     if (f.ComboBox_Choose_device->currentIndex() < 0)
         f.ComboBox_Choose_device->setEditText(f.text(kRowNoDevices));
-    f.deviceLink().showAccessTips();
-
-    // The slider's own position, not the start value: the label must agree with what is sent.
-    f.fanPage().TrackBar_Humidity_sensorChange();
-    // The last count received stays, in the new language.
-    f.showFilterCount();
     form::setFittedText(f.Label_Versio_of_program, f.text(kRowVersion) + f.VersionText);
+    emit languageApplied();
 }
 
 void LanguageSwitch::ComboBox_LanguageChange(int index) {
@@ -109,10 +98,10 @@ void LanguageSwitch::ComboBox_LanguageChange(int index) {
         messages::showStopError(&form_,
                                 QStringLiteral("Failed to set data for '%1'").arg(kLanguageValueName));
         // The combo must not show a language that is not in effect.
-        form_.ComboBox_Language->setCurrentIndex(form_.LanguageIndex);
+        form_.ComboBox_Language->setCurrentIndex(form_.language.index);
         return;
     }
-    form_.LanguageIndex = static_cast<quint8>(index);
+    form_.language.index = static_cast<quint8>(index);
     ApplyLanguage();
 }
 

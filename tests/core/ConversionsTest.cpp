@@ -1,6 +1,6 @@
-#include "protocol/Conversions.h"
+#include "protocol/core/Conversions.h"
 
-#include "protocol/Encodings.h"
+#include "protocol/core/Encodings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "protocol/CounterText.h"
+#include "protocol/core/CounterText.h"
 
-#include "text/TextTable.h"
+#include "text/core/TextTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "protocol/Encodings.h"
+#include "protocol/core/Encodings.h"
 
 #include <gtest/gtest.h>
 

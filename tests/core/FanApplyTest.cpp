@@ -1,6 +1,6 @@
-#include "protocol/FanApply.h"
+#include "protocol/core/FanApply.h"
 
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "hid/Framing.h"
+#include "hid/core/Framing.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

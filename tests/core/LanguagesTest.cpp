@@ -1,4 +1,4 @@
-#include "text/Languages.h"
+#include "text/core/Languages.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,6 +1,6 @@
-#include "protocol/NetworkSearch.h"
+#include "protocol/core/NetworkSearch.h"
 
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "protocol/ReadBackTable.h"
+#include "protocol/core/ReadBackTable.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "hid/ReportDescriptor.h"
+#include "hid/core/ReportDescriptor.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "hid/ReportText.h"
+#include "hid/core/ReportText.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "text/TextTable.h"
+#include "text/core/TextTable.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace {
 using Row = std::array<const char*, kLanguageCount>;
 
 TEST(TextTable, OutOfRangeLookupsGiveTheEmptyText) {
-    for (auto [row, language] : {std::pair{-1, 1}, {64, 1}, {0, -1}, {0, 8}})
+    for (auto [row, language] : {std::pair{-1, 1}, {kTextRows, 1}, {0, -1}, {0, 8}})
         EXPECT_EQ(std::string(textTableEntry(row, language)), "") << row << "/" << language;
 }
 

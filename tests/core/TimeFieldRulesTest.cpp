@@ -1,4 +1,4 @@
-#include "screens/TimeFieldRules.h"
+#include "screens/core/TimeFieldRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "protocol/WifiApply.h"
+#include "protocol/core/WifiApply.h"
 
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 
 #include <gtest/gtest.h>
 #include <ostream>

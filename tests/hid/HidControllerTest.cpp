@@ -1,6 +1,6 @@
-#include "hid/HidController.h"
+#include "hid/device/HidController.h"
 
-#include "hid/DeviceReader.h"
+#include "hid/device/DeviceReader.h"
 #include "sim/SimulatedPlatform.h"
 
 #include <QTest>
@@ -17,12 +17,17 @@ std::vector<std::string> identities(const HidController& controller) {
 std::string id(const std::shared_ptr<sim::VirtualInterface>& i) {
     return i->info().identity;
 }
+// As the program starts it: once the event loop runs, after the event bindings are set.
+void postStartUp(HidController& controller) {
+    QMetaObject::invokeMethod(&controller, [&controller] { controller.startUp(); }, Qt::QueuedConnection);
+}
 } // namespace
 
 class HidControllerTest : public QObject {
     Q_OBJECT
   private slots:
     void startUpRaisesChangeWithNothingPresent();
+    void nothingIsScannedBeforeStartUp();
     void poolKeepsFirstSeenOrder();
     void takenEntryStaysUntilReleased();
     void checkOutTakesOnce();
@@ -31,9 +36,25 @@ class HidControllerTest : public QObject {
     void enumerateStopsOnFalse();
 };
 
+void HidControllerTest::nothingIsScannedBeforeStartUp() {
+    sim::SimulatedPlatform platform;
+    platform.plugUnit();
+    HidController controller(platform);
+    int changes = 0;
+    controller.OnDeviceChange = [&] { ++changes; };
+    platform.plugUnit();
+    QTest::qWait(200);
+    QCOMPARE(changes, 0);
+    QVERIFY(controller.pool().empty());
+    controller.startUp();
+    QCOMPARE(changes, 1);
+    QCOMPARE(controller.pool().size(), 2u);
+}
+
 void HidControllerTest::startUpRaisesChangeWithNothingPresent() {
     sim::SimulatedPlatform platform;
     HidController controller(platform);
+    postStartUp(controller);
     int changes = 0;
     controller.OnDeviceChange = [&] { ++changes; };
     QCOMPARE(changes, 0);
@@ -44,6 +65,7 @@ void HidControllerTest::startUpRaisesChangeWithNothingPresent() {
 void HidControllerTest::poolKeepsFirstSeenOrder() {
     sim::SimulatedPlatform platform;
     HidController controller(platform);
+    postStartUp(controller);
     int changes = 0;
     controller.OnDeviceChange = [&] { ++changes; };
     auto a = platform.plugUnit();
@@ -67,6 +89,7 @@ void HidControllerTest::poolKeepsFirstSeenOrder() {
 void HidControllerTest::takenEntryStaysUntilReleased() {
     sim::SimulatedPlatform platform;
     HidController controller(platform);
+    postStartUp(controller);
     auto a = platform.plugUnit();
     auto b = platform.plugUnit();
     QTRY_COMPARE(controller.pool().size(), 2u);
@@ -86,6 +109,7 @@ void HidControllerTest::takenEntryStaysUntilReleased() {
 void HidControllerTest::checkOutTakesOnce() {
     sim::SimulatedPlatform platform;
     HidController controller(platform);
+    postStartUp(controller);
     platform.plugUnit();
     QTRY_COMPARE(controller.pool().size(), 1u);
     HidDevice* once = controller.CheckOutByIndex(0);
@@ -104,6 +128,7 @@ void HidControllerTest::unopenableInterfaceIsReportedAtEveryScan() {
     auto locked = platform.plug(setup);
     auto unit = platform.plugUnit();
     HidController controller(platform);
+    postStartUp(controller);
     std::vector<std::string> failed;
     bool retryOnce = true;
     controller.OnDeviceCreateError = [&](const HidInterfaceInfo& info, bool& handled, bool& retry) {
@@ -123,11 +148,13 @@ void HidControllerTest::unopenableInterfaceIsReportedAtEveryScan() {
 
 void HidControllerTest::readersOnlyForReadWriteUnits() {
     sim::SimulatedPlatform platform;
+    std::vector<std::shared_ptr<sim::VirtualInterface>> plugged;
     {
         HidController controller(platform);
-        controller.OnDeviceData = [](HidDevice&, std::uint8_t, const std::uint8_t*, std::uint16_t) {};
-        platform.plugUnit();
-        platform.plugUnit({}, sim::VirtualAccess::IdentificationOnly);
+        postStartUp(controller);
+        controller.OnDeviceData = [](HidDevice&, const InputReport&) {};
+        plugged.push_back(platform.plugUnit());
+        plugged.push_back(platform.plugUnit({}, sim::VirtualAccess::IdentificationOnly));
         QTRY_COMPARE(controller.pool().size(), 2u);
         HidDevice* readWrite = controller.CheckOutByIndex(0);
         HidDevice* identificationOnly = controller.CheckOutByIndex(1);
@@ -136,15 +163,17 @@ void HidControllerTest::readersOnlyForReadWriteUnits() {
         QCOMPARE(identificationOnly->access(), HidAccess::IdentificationOnly);
         QVERIFY(!identificationOnly->hasReader());
         QCOMPARE(identificationOnly->outputReportLength(), 65);
-        QTRY_COMPARE(DeviceReader::running(), 1);
+        QTRY_COMPARE(controller.runningReaders(), 1);
     }
-    // The controller's end stops and waits for every reader.
-    QCOMPARE(DeviceReader::running(), 0);
+    // The controller's end stops every reader and closes every handle.
+    for (const auto& i : plugged)
+        QCOMPARE(i->openConnections(), 0u);
 }
 
 void HidControllerTest::enumerateStopsOnFalse() {
     sim::SimulatedPlatform platform;
     HidController controller(platform);
+    postStartUp(controller);
     for (int i = 0; i < 3; ++i)
         platform.plugUnit();
     QTRY_COMPARE(controller.pool().size(), 3u);

@@ -1,4 +1,4 @@
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 #include "sim/VirtualUnit.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "sim/VirtualUnit.h"
 
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 
 #include <gtest/gtest.h>
 

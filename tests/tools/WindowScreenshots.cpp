@@ -7,7 +7,7 @@
 #include "app/Theme.h"
 #include "sim/SimulatedPlatform.h"
 #include "text/LanguageSwitch.h"
-#include "text/Languages.h"
+#include "text/core/Languages.h"
 
 #include <QApplication>
 #include <QComboBox>

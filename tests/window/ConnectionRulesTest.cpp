@@ -2,7 +2,7 @@
 
 #include "SimWindow.h"
 #include "screens/IpAddressEdit.h"
-#include "text/TextTable.h"
+#include "text/core/TextTable.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -101,7 +101,7 @@ void checkColumn(TForm1& form, const Column& c) {
     QCOMPARE(!form.ComboBox_Security_WI_FI->isHidden(), c.security);
     QCOMPARE(!form.Panel_Wi_Fi_channel->isHidden(), c.channel);
     QCOMPARE(form.Label_Password->text(),
-             QString::fromUtf8(textTableEntry(c.captionRow, form.LanguageIndex)));
+             QString::fromUtf8(textTableEntry(c.captionRow, form.language.index)));
     QCOMPARE(!form.Panel_IP_Master->isHidden(), c.masterAddress);
     if (c.gateway >= 0) {
         QCOMPARE(!form.Label_Gateway->isHidden(), c.gateway == 1);

@@ -1,8 +1,9 @@
 #include "SimWindow.h"
+#include "screens/StatusPanels.h"
 #include "UnitReplies.h"
-#include "protocol/Commands.h"
-#include "protocol/CounterText.h"
-#include "protocol/Encodings.h"
+#include "protocol/core/Commands.h"
+#include "protocol/core/CounterText.h"
+#include "protocol/core/Encodings.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
 
@@ -190,13 +191,13 @@ void DeviceActionsTest::resetBringsTheShownCounterBackNearZero() {
     constexpr std::uint32_t kRunning = 3 * 86400 + 5 * 3600;
     win.unit(0).unit()->setFilterSeconds(kRunning);
     form.PageControl->setCurrentWidget(form.Filter);
-    QTRY_VERIFY(form.LastFilterCount >= kRunning);
+    QTRY_VERIFY(form.statusPanels().lastFilterCount() >= kRunning);
 
     QTest::mouseClick(form.Button_Reset_filter_timer, Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(form.LastFilterCount < 3, 2500);
+    QTRY_VERIFY_WITH_TIMEOUT(form.statusPanels().lastFilterCount() < 3, 2500);
     QCOMPARE(form.Label_Timer_filter->text(),
-             QString::fromStdString(filterCounterText(form.LastFilterCount, form.LanguageIndex)));
-    QTRY_VERIFY_WITH_TIMEOUT(form.LastFilterCount >= 2, 4000);
+             QString::fromStdString(filterCounterText(form.statusPanels().lastFilterCount(), form.language.index)));
+    QTRY_VERIFY_WITH_TIMEOUT(form.statusPanels().lastFilterCount() >= 2, 4000);
 }
 
 QTEST_MAIN(DeviceActionsTest)

@@ -1,11 +1,12 @@
 #include "PaintedColour.h"
 #include "SimWindow.h"
+#include "screens/StatusPanels.h"
 #include "app/Colours.h"
-#include "hid/HidController.h"
-#include "hid/HidDevice.h"
-#include "protocol/Commands.h"
+#include "hid/device/HidController.h"
+#include "hid/device/HidDevice.h"
+#include "protocol/core/Commands.h"
 #include "text/LanguageSwitch.h"
-#include "text/TextTable.h"
+#include "text/core/TextTable.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -65,7 +66,6 @@ class DeviceListTest : public QObject {
     void oddReportLengths();
     void shortInputReportsReadZeros();
     void handlerErrorDropsOnlyThatReport();
-    void failedWriteSkipsRestOfHandler();
     void changeDuringRebuildScansOnceMore();
 };
 
@@ -97,7 +97,7 @@ void DeviceListTest::startsWithUnits() {
     QCOMPARE(form.ComboBox_Choose_device->currentIndex(), 0);
     QCOMPARE(form.ComboBox_Choose_device->currentText(), items[0]);
     QCOMPARE(boxColour(form), kGreen);
-    QVERIFY(form.CurrentDevice == w.link().listedDevices().at(0));
+    QVERIFY(form.unitLink().CurrentDevice() == w.link().listedDevices().at(0));
     QCOMPARE(form.Panel_Direction_Fan_MOX->isHidden(), !moxPanel);
     QCOMPARE(form.Panel_Direction_Fan_Pavona->isHidden(), moxPanel);
     QTRY_COMPARE(form.Label_Serial_number->text(), QString::fromStdString(SimWindow::serialNumber(0)));
@@ -113,11 +113,11 @@ void DeviceListTest::startsWithoutUnits() {
     QCOMPARE(form.ComboBox_Choose_device->count(), 0);
     QCOMPARE(form.ComboBox_Choose_device->currentText(), w.text(kRowNoDevices));
     QCOMPARE(boxColour(form), kRed);
-    QVERIFY(form.CurrentDevice == nullptr);
+    QVERIFY(form.unitLink().CurrentDevice() == nullptr);
     QCOMPARE(form.Label_Serial_number->text(), QString());
     QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), w.text(28));
     QCOMPARE(form.Panel_Master_State_connection->text(), w.text(30));
-    QVERIFY(w.link().noDeviceGuard());
+    QTest::mouseClick(form.Button_Get_current_parameters, Qt::LeftButton);
     QCOMPARE(w.messages(), QStringList{w.text(kRowSelectDevice)});
 }
 
@@ -147,7 +147,7 @@ void DeviceListTest::keepsSelectionAcrossRebuild() {
     // The user picks the second unit.
     form.ComboBox_Choose_device->setCurrentIndex(1);
     emit form.ComboBox_Choose_device->activated(1);
-    QVERIFY(form.CurrentDevice == w.link().listedDevices().at(1));
+    QVERIFY(form.unitLink().CurrentDevice() == w.link().listedDevices().at(1));
     QVERIFY(form.Panel_Direction_Fan_MOX->isHidden());
     QCOMPARE(w.commands(1), std::vector{kSerialRequest});
     QTRY_COMPARE(form.Label_Serial_number->text(), QString::fromStdString(SimWindow::serialNumber(1)));
@@ -158,7 +158,7 @@ void DeviceListTest::keepsSelectionAcrossRebuild() {
     QVERIFY(w.waitForRebuild());
     QCOMPARE(itemTexts(form.ComboBox_Choose_device), (QStringList{"1. Pavona MOX", "2. Pavona"}));
     QCOMPARE(form.ComboBox_Choose_device->currentIndex(), 1);
-    QCOMPARE(form.CurrentDevice->identity(), w.unit(1).info().identity);
+    QCOMPARE(form.unitLink().CurrentDevice()->identity(), w.unit(1).info().identity);
     QCOMPARE(boxColour(form), kGreen);
     QVERIFY(w.commands(0).empty());
     QCOMPARE(w.commands(1), std::vector{kSerialRequest});
@@ -172,39 +172,39 @@ void DeviceListTest::unplugsSelectedUnit() {
     w.platform().unplug(w.unitHandle(0));
     QVERIFY(w.waitForRebuild());
     QCOMPARE(itemTexts(form.ComboBox_Choose_device), QStringList{"1. Pavona"});
-    QCOMPARE(form.CurrentDevice->identity(), w.unit(1).info().identity);
+    QCOMPARE(form.unitLink().CurrentDevice()->identity(), w.unit(1).info().identity);
     QCOMPARE(w.commands(1), std::vector{kSerialRequest});
     QTRY_COMPARE(form.Label_Serial_number->text(), QString::fromStdString(SimWindow::serialNumber(1)));
     QVERIFY(!form.Panel_Direction_Fan_Pavona->isHidden());
 
     // Unplugged and plugged again between two scans: gone and new, a new identity.
-    const std::string before = form.CurrentDevice->identity();
+    const std::string before = form.unitLink().CurrentDevice()->identity();
     auto again = w.platform().plugUnit(SimWindow::unitParameters(u"Pavona", "X"));
     w.platform().unplug(w.unitHandle(1));
     QVERIFY(w.waitForRebuild());
     QCOMPARE(form.ComboBox_Choose_device->count(), 1);
-    QVERIFY(form.CurrentDevice->identity() != before);
-    QCOMPARE(form.CurrentDevice->identity(), again->info().identity);
+    QVERIFY(form.unitLink().CurrentDevice()->identity() != before);
+    QCOMPARE(form.unitLink().CurrentDevice()->identity(), again->info().identity);
 }
 
 void DeviceListTest::lastUnitGoneClearsWindow() {
     SimWindow w(1);
     TForm1& form = w.form();
     QTRY_VERIFY(!form.Label_Serial_number->text().isEmpty());
-    form.LastFilterCount = 12345;
-    form.showWifiState(true);
-    form.showMasterState(true);
+    form.statusPanels().showFilterCount(12345);
+    form.statusPanels().showWifiState(true);
+    form.statusPanels().showMasterState(true);
 
     w.platform().unplug(w.unitHandle(0));
     QVERIFY(w.waitForRebuild());
     QCOMPARE(form.ComboBox_Choose_device->count(), 0);
     QCOMPARE(form.ComboBox_Choose_device->currentText(), w.text(kRowNoDevices));
     QCOMPARE(boxColour(form), kRed);
-    QVERIFY(form.CurrentDevice == nullptr);
+    QVERIFY(form.unitLink().CurrentDevice() == nullptr);
     QCOMPARE(form.Label_Serial_number->text(), QString());
     QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), w.text(28));
     QCOMPARE(form.Panel_Master_State_connection->text(), w.text(30));
-    QCOMPARE(form.LastFilterCount, 0u);
+    QCOMPARE(form.statusPanels().lastFilterCount(), 0u);
     const QString zeros = w.text(37) + "00" + w.text(38) + "00" + w.text(39) + "00" + w.text(40) + "00";
     QCOMPARE(form.Label_Timer_filter->text(), zeros);
 }
@@ -276,8 +276,8 @@ void DeviceListTest::identificationOnlyUnit() {
     sim::SimulatedPlatform* platform = &w.platform();
     TForm1& form = w.form();
     QTRY_VERIFY(!form.Label_Serial_number->text().isEmpty());
-    form.showWifiState(true);
-    form.showMasterState(true);
+    form.statusPanels().showWifiState(true);
+    form.statusPanels().showMasterState(true);
 
     auto locked = platform->plugUnit(SimWindow::unitParameters(u"Pavona MOX", "LOCKED"),
                                      sim::VirtualAccess::IdentificationOnly);
@@ -317,7 +317,7 @@ void DeviceListTest::identificationOnlyUnit() {
 void DeviceListTest::identificationOnlyUnitSelectedByRebuild() {
     SimWindow w;
     int shownDuringRebuild = -1;
-    connect(&w.link(), &DeviceLink::deviceListRebuilt, this,
+    connect(&w.form().deviceList(), &DeviceList::deviceListRebuilt, this,
             [&] { shownDuringRebuild = static_cast<int>(w.messages().size()); });
     w.platform().plugUnit(SimWindow::unitParameters(u"Pavona", "LOCKED"),
                           sim::VirtualAccess::IdentificationOnly);
@@ -347,7 +347,7 @@ void DeviceListTest::oddReportLengths() {
     parameters.outputReportLength = outputLength;
     SimWindow w({parameters});
     QCOMPARE(w.form().ComboBox_Choose_device->count(), 1);
-    QVERIFY(w.form().CurrentDevice != nullptr);
+    QVERIFY(w.form().unitLink().CurrentDevice() != nullptr);
     QCOMPARE(w.unit(0).receivedReports().size(), written ? 1u : 0u);
     if (written)
         QCOMPARE(w.unit(0).receivedReports()[0].bytes.size(), static_cast<std::size_t>(outputLength));
@@ -384,26 +384,11 @@ void DeviceListTest::handlerErrorDropsOnlyThatReport() {
     QTRY_COMPARE(form.Label_Serial_number->text(), QStringLiteral("AFTER"));
 }
 
-void DeviceListTest::failedWriteSkipsRestOfHandler() {
-    SimWindow w(1);
-    w.unit(0).setWriteStall(std::chrono::milliseconds(5));
-    // One handler's three commands: the first write fails, the other two are not tried.
-    w.link().SendCommand(CmdRead, u"\x05");
-    w.link().SendCommand(CmdRead, u"\x0C");
-    w.link().SendCommand(CmdRead, u"\x06");
-    QCOMPARE(w.unit(0).failedWrites(), 1);
-    // The next handler tries the unit again.
-    QTRY_VERIFY([&] {
-        w.link().SendCommand(CmdRead, u"\x05");
-        return w.unit(0).failedWrites() > 1;
-    }());
-}
-
 void DeviceListTest::changeDuringRebuildScansOnceMore() {
     SimWindow w(1);
     std::shared_ptr<sim::VirtualInterface> second;
     int rebuilds = 0;
-    connect(&w.link(), &DeviceLink::deviceListRebuilt, this, [&] {
+    connect(&w.form().deviceList(), &DeviceList::deviceListRebuilt, this, [&] {
         if (++rebuilds != 1) return;
         // The platform reports a unit arriving while the list is being rebuilt.
         second = w.platform().plugUnit(SimWindow::unitParameters(u"Pavona", "SECOND"));

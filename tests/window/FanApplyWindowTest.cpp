@@ -1,8 +1,8 @@
 #include "SimWindow.h"
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 #include "screens/TimeEdit.h"
 #include "sim/VirtualUnit.h"
-#include "text/TextTable.h"
+#include "text/core/TextTable.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -151,7 +151,7 @@ void FanApplyWindowTest::sliderLabels() {
     QFETCH(QString, label);
     SimWindow w;
     TForm1& form = w.form();
-    form.LanguageIndex = static_cast<quint8>(language);
+    form.language.index = static_cast<quint8>(language);
     QSlider* slider = humidity ? form.TrackBar_Humidity_sensor : form.TrackBar_External_sensor2;
     QLabel* caption = humidity ? form.Label_Humidity_sensor : form.Label_External_sensor2;
     caption->setText(QStringLiteral("mark"));

@@ -1,10 +1,11 @@
 #include "text/LanguageSwitch.h"
 
 #include "ShellWindow.h"
+#include "screens/StatusPanels.h"
 #include "SimWindow.h"
 #include "app/Fonts.h"
 #include "app/Theme.h"
-#include "text/TextTable.h"
+#include "text/core/TextTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -50,7 +51,7 @@ class LanguageSwitchTest : public QObject {
         TForm1& f = w.form();
         pick(f.ComboBox_Language, German);
         QCOMPARE(w.settings().storedLanguage(), std::optional<int>(German));
-        QCOMPARE(f.LanguageIndex, German);
+        QCOMPARE(f.language.index, German);
         QVERIFY(w.shown.isEmpty());
         QCOMPARE(f.Label_Choose_device->text(), QStringLiteral("Gerät wählen"));
         QCOMPARE(f.ComboBox_Choose_device->currentText(), QStringLiteral("   Keine Geräte"));
@@ -76,21 +77,21 @@ class LanguageSwitchTest : public QObject {
         ShellWindow w("1");
         w.form().ComboBox_Language->setCurrentIndex(Chinese);
         QCOMPARE(w.settings().storedLanguage(), std::optional<int>(English));
-        QCOMPARE(w.form().LanguageIndex, English);
+        QCOMPARE(w.form().language.index, English);
         QCOMPARE(w.form().Label_Choose_device->text(), QStringLiteral("Select device"));
     }
 
     void aFailedWriteKeepsTheLanguageAndItsItem() {
         ShellWindow w(std::nullopt, ShellWindow::Store::Unusable);
         TForm1& f = w.form();
-        const quint8 before = f.LanguageIndex;
+        const quint8 before = f.language.index;
         const QString heading = f.Label_Choose_device->text();
         const int other = before == Russian ? Polish : Russian;
         pick(f.ComboBox_Language, other);
         QCOMPARE(w.shown.size(), 1);
         QCOMPARE(w.shown[0].kind, messages::Shown::Kind::StopError);
         QCOMPARE(w.shown[0].text, QStringLiteral("Failed to set data for 'Number of language'"));
-        QCOMPARE(f.LanguageIndex, before);
+        QCOMPARE(f.language.index, before);
         QCOMPARE(f.Label_Choose_device->text(), heading);
         QCOMPARE(f.ComboBox_Language->currentIndex(), int(before));
     }
@@ -164,8 +165,7 @@ class LanguageSwitchTest : public QObject {
         QFETCH(QString, shown);
         ShellWindow w("1");
         TForm1& f = w.form();
-        f.LastFilterCount = count;
-        f.showFilterCount();
+        f.statusPanels().showFilterCount(count);
         pick(f.ComboBox_Language, language);
         QCOMPARE(f.Label_Timer_filter->text(), shown);
     }
@@ -180,11 +180,11 @@ class LanguageSwitchTest : public QObject {
     void aSelectedUnitKeepsItsEntryAndStatusTexts() {
         SimWindow w(1);
         TForm1& f = w.form();
-        QVERIFY(f.CurrentDevice);
+        QVERIFY(f.unitLink().CurrentDevice());
         const QString unitEntry = f.ComboBox_Choose_device->currentText();
         QVERIFY(!unitEntry.isEmpty());
-        f.showWifiState(true);
-        f.showMasterState(false);
+        f.statusPanels().showWifiState(true);
+        f.statusPanels().showMasterState(false);
         pick(f.ComboBox_Language, Russian);
         QCOMPARE(f.Label_Choose_device->text(), entry(0, Russian));
         QCOMPARE(f.ComboBox_Choose_device->currentText(), unitEntry);
@@ -218,14 +218,13 @@ class LanguageSwitchTest : public QObject {
         QFETCH(int, language);
         ShellWindow w(QByteArray::number(language));
         TForm1& f = w.form();
-        f.LastFilterCount = 194 * 86400 + 23 * 3600 + 59 * 60 + 59;
-        f.showFilterCount();
+        f.statusPanels().showFilterCount(194 * 86400 + 23 * 3600 + 59 * 60 + 59);
         f.TrackBar_Humidity_sensor->setValue(16);
         checkCaptionsFit(f, QStringLiteral("master, no router"));
         if (QTest::currentTestFailed()) return;
         f.RadioButton_with_router->setChecked(true);
-        f.showWifiState(true);
-        f.showMasterState(true);
+        f.statusPanels().showWifiState(true);
+        f.statusPanels().showMasterState(true);
         pick(f.ComboBox_Language, language);
         checkCaptionsFit(f, QStringLiteral("master, router, connected"));
     }

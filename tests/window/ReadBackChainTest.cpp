@@ -1,7 +1,8 @@
 #include "SimWindow.h"
+#include "screens/StatusPanels.h"
 #include "UnitReplies.h"
-#include "protocol/Commands.h"
-#include "protocol/ReadBackTable.h"
+#include "protocol/core/Commands.h"
+#include "protocol/core/ReadBackTable.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -89,11 +90,11 @@ void ReadBackChainTest::unpluggingInTheMiddleStopsTheChain() {
     QTRY_VERIFY(readBackRequests(win.unit(0)).size() >= 6);
     win.platform().unplug(win.unitHandle(0));
     QVERIFY(win.waitForRebuild());
-    QVERIFY(form.CurrentDevice == nullptr);
+    QVERIFY(form.unitLink().CurrentDevice() == nullptr);
     QVERIFY(readBackRequests(win.unit(0)).size() < kReadBackChain.size());
     QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), win.text(28));
     QCOMPARE(form.Panel_Master_State_connection->text(), win.text(30));
-    QCOMPARE(form.LastFilterCount, 0u);
+    QCOMPARE(form.statusPanels().lastFilterCount(), 0u);
     // the window still answers: a guarded action shows the no-device message
     QTest::mouseClick(form.Button_Get_current_parameters, Qt::LeftButton);
     QCOMPARE(win.messages(), QStringList{win.text(55)});

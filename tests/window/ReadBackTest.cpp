@@ -1,6 +1,6 @@
 #include "SimWindow.h"
 #include "UnitReplies.h"
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
 

@@ -1,6 +1,6 @@
 #include "SimWindow.h"
 #include "UnitReplies.h"
-#include "protocol/ReadBackTable.h"
+#include "protocol/core/ReadBackTable.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
 

@@ -1,4 +1,5 @@
 #include "ShellWindow.h"
+#include "screens/StatusPanels.h"
 
 #include "PaintedColour.h"
 #include "app/Fonts.h"
@@ -47,7 +48,7 @@ class ShellWindowTest : public QObject {
     void theStartStateBeforeTheFirstDeviceList() {
         ShellWindow w("1");
         TForm1& f = w.form();
-        QCOMPARE(f.LanguageIndex, 1);
+        QCOMPARE(f.language.index, 1);
         QCOMPARE(f.ComboBox_Language->currentText(), QStringLiteral("ENG"));
         QCOMPARE(f.ComboBox_Choose_device->count(), 0);
         QCOMPARE(f.ComboBox_Choose_device->currentText(), QStringLiteral("   No devices"));
@@ -134,8 +135,8 @@ class ShellWindowTest : public QObject {
         QCOMPARE(paintedColour(f.ComboBox_Choose_device, comboFace), red);
         QCOMPARE(paintedColour(f.Panel_Wi_Fi_State_connection, panelFace), red);
         QCOMPARE(paintedColour(f.Panel_Master_State_connection, panelFace), red);
-        f.showWifiState(true);
-        f.showMasterState(true);
+        f.statusPanels().showWifiState(true);
+        f.statusPanels().showMasterState(true);
         QCOMPARE(paintedColour(f.Panel_Wi_Fi_State_connection, panelFace), green);
         QCOMPARE(paintedColour(f.Panel_Master_State_connection, panelFace), green);
         QVERIFY(paintedColour(f.Panel_Password, {{6, 6}, {300, 50}, {380, 5}}) != red);
@@ -153,7 +154,7 @@ class ShellWindowTest : public QObject {
     void aStoredChoiceOverridesTheSystemLanguage() {
         ShellWindow w("3");
         TForm1& f = w.form();
-        QCOMPARE(f.LanguageIndex, 3);
+        QCOMPARE(f.language.index, 3);
         QCOMPARE(f.ComboBox_Language->currentText(), QStringLiteral("УКР"));
         QCOMPARE(f.Label_Choose_device->text(), QStringLiteral("Виберіть пристрій"));
         QCOMPARE(f.ComboBox_Choose_device->currentText(), QStringLiteral("   Немає пристроїв"));
@@ -174,7 +175,7 @@ class ShellWindowTest : public QObject {
         ShellWindow plain;
         ShellWindow w(stored, unusable ? ShellWindow::Store::Unusable : ShellWindow::Store::Usable);
         QCOMPARE(w.outcome, TForm1::StartOutcome::Run);
-        QCOMPARE(w.form().LanguageIndex, plain.form().LanguageIndex);
+        QCOMPARE(w.form().language.index, plain.form().language.index);
         QVERIFY(w.shown.isEmpty());
     }
 

@@ -1,6 +1,6 @@
 #include "SimWindow.h"
 
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 
 #include <QEventLoop>
 #include <QSignalSpy>
@@ -41,7 +41,7 @@ SimWindow::~SimWindow() {
 }
 
 bool SimWindow::waitForRebuild(int timeoutMs) {
-    QSignalSpy rebuilt(&link(), &DeviceLink::deviceListRebuilt);
+    QSignalSpy rebuilt(&form_->deviceList(), &DeviceList::deviceListRebuilt);
     return rebuilt.wait(timeoutMs);
 }
 

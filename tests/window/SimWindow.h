@@ -4,7 +4,8 @@
 #include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
-#include "hid/DeviceLink.h"
+#include "hid/DeviceList.h"
+#include "hid/device/UnitLink.h"
 #include "sim/SimulatedPlatform.h"
 
 #include <QStringList>
@@ -40,7 +41,7 @@ class SimWindow {
     SimWindow& operator=(const SimWindow&) = delete;
 
     TForm1& form() { return *form_; }
-    DeviceLink& link() { return form_->deviceLink(); }
+    UnitLink& link() { return form_->unitLink(); }
     sim::SimulatedPlatform& platform() { return platform_; }
     // The i-th unit plugged by the constructor.
     sim::VirtualInterface& unit(std::size_t i) { return *units_.at(i); }

@@ -1,11 +1,12 @@
 #include "PaintedColour.h"
 #include "SimWindow.h"
+#include "screens/StatusPanels.h"
 #include "UnitReplies.h"
 #include "app/Colours.h"
-#include "protocol/Commands.h"
-#include "protocol/CounterText.h"
+#include "protocol/core/Commands.h"
+#include "protocol/core/CounterText.h"
 #include "text/LanguageSwitch.h"
-#include "text/TextTable.h"
+#include "text/core/TextTable.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -91,7 +92,7 @@ void StatusPollingTest::noUnitNoPolls() {
     SimWindow win;
     const auto mouse = win.platform().plugMouse();
     QVERIFY(win.waitForRebuild());
-    QVERIFY(win.form().CurrentDevice == nullptr);
+    QVERIFY(win.form().unitLink().CurrentDevice() == nullptr);
     win.form().PageControl->setCurrentWidget(win.form().Filter);
     const QString wifiCaption = win.form().Panel_Wi_Fi_State_connection->text();
     const QString counter = win.form().Label_Timer_filter->text();
@@ -150,7 +151,7 @@ void StatusPollingTest::filterCountReplyIsShownAndKeptForALanguageChange() {
     sendReply(win.unit(0), CmdFilterTime,
               {static_cast<std::uint8_t>(kCount >> 16), static_cast<std::uint8_t>(kCount >> 8),
                static_cast<std::uint8_t>(kCount)});
-    QTRY_COMPARE(form.LastFilterCount, kCount);
+    QTRY_COMPARE(form.statusPanels().lastFilterCount(), kCount);
     QCOMPARE(form.Label_Timer_filter->text(),
              QStringLiteral("Days: 01    Hours: 02    Minutes: 03    Seconds: 04"));
 

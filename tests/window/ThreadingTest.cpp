@@ -1,7 +1,8 @@
 #include "SimWindow.h"
-#include "hid/DeviceReader.h"
-#include "hid/HidDevice.h"
-#include "protocol/Commands.h"
+#include "hid/device/HidController.h"
+#include "hid/device/DeviceReader.h"
+#include "hid/device/HidDevice.h"
+#include "protocol/core/Commands.h"
 
 #include <QCoreApplication>
 #include <QScopeGuard>
@@ -22,9 +23,13 @@ class ThreadingTest : public QObject {
 };
 
 void ThreadingTest::plugAndUnplugWhileUnitsStream() {
-    constexpr int kRounds = 300;
+    // BREEZEKIT_STORM_ROUNDS raises the count for a soak run.
+    const int kRounds = qEnvironmentVariableIntValue("BREEZEKIT_STORM_ROUNDS") > 0
+                            ? qEnvironmentVariableIntValue("BREEZEKIT_STORM_ROUNDS")
+                            : 300;
     constexpr int kStreams = 3;
     constexpr std::size_t kMostPlugged = 4;
+    std::vector<std::shared_ptr<sim::VirtualInterface>> everyInterface;
     {
         SimWindow w(2);
         std::mutex liveMutex;
@@ -60,7 +65,7 @@ void ThreadingTest::plugAndUnplugWhileUnitsStream() {
         });
 
         int rebuilds = 0;
-        connect(&w.link(), &DeviceLink::deviceListRebuilt, this, [&] { ++rebuilds; });
+        connect(&w.form().deviceList(), &DeviceList::deviceListRebuilt, this, [&] { ++rebuilds; });
         std::atomic<int> dispatched{0};
         w.link().setReportHandler(CmdSerialNumber, [&](const InputReport&) { ++dispatched; });
 
@@ -94,14 +99,16 @@ void ThreadingTest::plugAndUnplugWhileUnitsStream() {
             return ids;
         };
         QTRY_COMPARE_WITH_TIMEOUT(listed(), units, 30000);
-        QTRY_COMPARE_WITH_TIMEOUT(DeviceReader::running(), static_cast<int>(units.size()), 30000);
+        everyInterface = w.platform().interfaces();
+        QTRY_COMPARE_WITH_TIMEOUT(w.link().controller().runningReaders(), static_cast<int>(units.size()), 30000);
 
         // The loop really raced rebuilds against hand-overs.
         QVERIFY2(rebuilds > kRounds / 4, qPrintable(QString::number(rebuilds)));
         QVERIFY(dispatched > 0);
     }
-    // Closing the window ended every reader.
-    QCOMPARE(DeviceReader::running(), 0);
+    // Closing the window ended every reader and closed every handle.
+    for (const auto& i : everyInterface)
+        QCOMPARE(i->openConnections(), 0u);
 }
 
 QTEST_MAIN(ThreadingTest)

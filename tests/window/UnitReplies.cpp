@@ -1,6 +1,6 @@
 #include "UnitReplies.h"
 
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "SimWindow.h"
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 #include "screens/IpAddressEdit.h"
 #include "sim/VirtualUnit.h"
-#include "text/TextTable.h"
+#include "text/core/TextTable.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -182,7 +182,7 @@ void WifiApplyWindowTest::failedCheckSendsNothingButKeepsTheValues() {
     SimWindow w(1);
     TForm1& form = w.form();
     form.show();
-    form.LanguageIndex = German;
+    form.language.index = German;
     select(form, route);
     fillPage(form);
     form.ComboBox_Wi_Fi_name->setEditText(name);
@@ -230,7 +230,7 @@ void WifiApplyWindowTest::listWithoutSelectionStopsBeforeTheChecks() {
     SimWindow w(1);
     TForm1& form = w.form();
     form.show();
-    form.LanguageIndex = Polish;
+    form.language.index = Polish;
     readBackInto(form.deviceSettings);
     select(form, route);
     fillPage(form);

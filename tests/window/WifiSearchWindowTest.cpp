@@ -1,5 +1,5 @@
 #include "SimWindow.h"
-#include "protocol/Commands.h"
+#include "protocol/core/Commands.h"
 #include "sim/VirtualUnit.h"
 
 #include <QAbstractItemModel>

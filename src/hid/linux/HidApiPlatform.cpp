@@ -1,16 +1,26 @@
 #include "hid/linux/HidApiPlatform.h"
 
-#include "hid/HidLog.h"
+#include "hid/device/HidLog.h"
 #include "hid/linux/SysfsHid.h"
 
 #include <QSocketNotifier>
 #include <QString>
 #include <hidapi/hidapi.h>
 #include <libudev.h>
+#include <unistd.h>
 
 namespace breezekit {
 
 namespace {
+
+std::string errorText(const wchar_t* text) {
+    return text == nullptr ? std::string() : QString::fromWCharArray(text).toStdString();
+}
+
+// udevd creates its control socket when it runs; without udevd the monitor never hears a thing.
+bool udevRuns() {
+    return ::access("/run/udev/control", F_OK) == 0;
+}
 
 // hidapi's handle, one per open; hidapi keeps one error string per handle.
 class HidApiConnection : public HidConnection {
@@ -39,6 +49,11 @@ class HidApiConnection : public HidConnection {
         return count + 1;
     }
 
+    std::string lastError() const override {
+        if (device_ == nullptr) return "opened for identification only";
+        return errorText(hid_error(device_));
+    }
+
   private:
     hid_device* device_; // none: opened for identification only
     ReportLengths lengths_;
@@ -62,9 +77,9 @@ HidApiPlatform::HidApiPlatform() {
         udev_monitor_enable_receiving(monitor_) >= 0) {
         notifier_ = new QSocketNotifier(udev_monitor_get_fd(monitor_), QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, &HidApiPlatform::onUdevEvents);
-    } else {
-        qCWarning(lcHid) << "no udev monitor: plugging and unplugging will not be noticed";
     }
+    if (notifier_ == nullptr || !udevRuns())
+        qCWarning(lcHid) << "no udev monitor: plugging and unplugging will not be noticed";
 }
 
 HidApiPlatform::~HidApiPlatform() {
@@ -111,7 +126,11 @@ std::unique_ptr<HidConnection> HidApiPlatform::open(const HidInterfaceInfo& info
     const ReportLengths lengths = parseReportDescriptor(node->reportDescriptor).value_or(ReportLengths{});
     if (mode == HidOpenMode::IdentificationOnly) return std::make_unique<HidApiConnection>(nullptr, lengths);
     hid_device* device = hid_open_path(info.path.c_str());
-    if (device == nullptr) return nullptr;
+    if (device == nullptr) {
+        qCDebug(lcHid).noquote() << "open" << QString::fromStdString(info.path)
+                                 << "failed:" << QString::fromStdString(errorText(hid_error(nullptr)));
+        return nullptr;
+    }
     return std::make_unique<HidApiConnection>(device, lengths);
 }
 

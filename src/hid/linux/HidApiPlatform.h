@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hid/HidPlatform.h"
+#include "hid/device/HidPlatform.h"
 
 struct udev;
 struct udev_monitor;

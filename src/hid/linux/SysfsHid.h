@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hid/ReportDescriptor.h"
+#include "hid/core/ReportDescriptor.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,0 @@
-#include "hid/HidLog.h"
-
-namespace breezekit {
-
-Q_LOGGING_CATEGORY(lcHid, "breezekit.hid", QtInfoMsg)
-
-} // namespace breezekit

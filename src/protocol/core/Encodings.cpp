@@ -1,0 +1,134 @@
+#include "protocol/core/Encodings.h"
+
+#include <algorithm>
+
+namespace breezekit {
+
+namespace {
+constexpr int kHoursPerDay = 24;
+constexpr int kMinutesPerHour = 60;
+constexpr std::uint32_t kSecondsPerMinute = 60;
+constexpr std::uint32_t kSecondsPerHour = 3600;
+constexpr std::size_t kTimeTextLength = 5;
+constexpr char kTimeSeparator = ':';
+constexpr std::uint8_t kSecurityDigits[] = {'0', '2', '3', '4'};
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int twoDigitNumber(std::string_view text, std::size_t at) {
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+} // namespace
+
+Payload flagPayload(bool on) {
+    return Payload(1, on ? u'\x01' : u'\0');
+}
+
+Payload numberPayload(std::uint8_t value) {
+    return Payload(1, static_cast<char16_t>(value));
+}
+
+Payload ipv4Payload(const Ipv4& address) {
+    Payload payload;
+    for (std::uint8_t number : address)
+        payload.push_back(static_cast<char16_t>(number));
+    return payload;
+}
+
+std::optional<Ipv4> ipv4FromPayload(std::u16string_view payload) {
+    if (payload.size() != kIpv4Bytes || !isSendableText(payload)) return std::nullopt;
+    Ipv4 address{};
+    for (std::size_t i = 0; i < kIpv4Bytes; ++i)
+        address[i] = static_cast<std::uint8_t>(payload[i]);
+    return address;
+}
+
+std::string dottedIpv4(std::u16string_view payload) {
+    const std::optional<Ipv4> address = ipv4FromPayload(payload);
+    if (!address) return {};
+    std::string text;
+    for (std::size_t i = 0; i < kIpv4Bytes; ++i) {
+        if (i > 0) text += '.';
+        text += std::to_string((*address)[i]);
+    }
+    return text;
+}
+
+Payload seconds24Payload(std::uint32_t seconds) {
+    return Payload{static_cast<char16_t>((seconds >> 16) & 0xFF),
+                   static_cast<char16_t>((seconds >> 8) & 0xFF), static_cast<char16_t>(seconds & 0xFF)};
+}
+
+std::uint32_t secondsFrom24(std::uint8_t b1, std::uint8_t b2, std::uint8_t b3) {
+    return static_cast<std::uint32_t>(b1) * 65536 + static_cast<std::uint32_t>(b2) * 256 + b3;
+}
+
+std::uint32_t secondsOfTime(TimeOfDay time) {
+    return static_cast<std::uint32_t>(time.hours) * kSecondsPerHour +
+           static_cast<std::uint32_t>(time.minutes) * kSecondsPerMinute;
+}
+
+std::optional<TimeOfDay> parseTimeText(std::string_view text) {
+    if (text.size() != kTimeTextLength || text[2] != kTimeSeparator) return std::nullopt;
+    if (!isDigit(text[0]) || !isDigit(text[1]) || !isDigit(text[3]) || !isDigit(text[4])) return std::nullopt;
+    const TimeOfDay time{twoDigitNumber(text, 0), twoDigitNumber(text, 3)};
+    if (time.hours >= kHoursPerDay || time.minutes >= kMinutesPerHour) return std::nullopt;
+    return time;
+}
+
+std::string timeText(TimeOfDay time) {
+    std::string text(kTimeTextLength, kTimeSeparator);
+    text[0] = static_cast<char>('0' + time.hours / 10);
+    text[1] = static_cast<char>('0' + time.hours % 10);
+    text[3] = static_cast<char>('0' + time.minutes / 10);
+    text[4] = static_cast<char>('0' + time.minutes % 10);
+    return text;
+}
+
+TimeOfDay timeOfSeconds(std::uint32_t seconds) {
+    return {static_cast<int>((seconds / kSecondsPerHour) % kHoursPerDay),
+            static_cast<int>((seconds / kSecondsPerMinute) % kMinutesPerHour)};
+}
+
+std::uint8_t thresholdOfPosition(int sliderPosition) {
+    return static_cast<std::uint8_t>(sliderPosition * kThresholdStep);
+}
+
+std::optional<std::uint8_t> securityDigitOfItem(int item) {
+    if (item < 0 || item >= static_cast<int>(std::size(kSecurityDigits))) return std::nullopt;
+    return kSecurityDigits[item];
+}
+
+std::optional<int> securityItemOfDigit(std::uint8_t digit) {
+    const auto* found = std::find(std::begin(kSecurityDigits), std::end(kSecurityDigits), digit);
+    if (found == std::end(kSecurityDigits)) return std::nullopt;
+    return static_cast<int>(found - std::begin(kSecurityDigits));
+}
+
+std::optional<std::uint8_t> slaveNumberOfItem(int item) {
+    if (item < 0 || item >= kSlaveNumberItems) return std::nullopt;
+    return static_cast<std::uint8_t>(item);
+}
+
+std::optional<int> slaveItemOfNumber(std::uint8_t reported) {
+    if (reported >= kSlaveNumberItems) return std::nullopt;
+    return reported;
+}
+
+std::optional<std::uint8_t> channelOfItem(int item) {
+    if (item < 0 || item >= kChannelItems) return std::nullopt;
+    return static_cast<std::uint8_t>(item + 1);
+}
+
+std::optional<int> channelItemOfNumber(std::uint8_t reported) {
+    if (reported < 1 || reported > kChannelItems) return std::nullopt;
+    return reported - 1;
+}
+
+bool isSendableText(std::u16string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return c <= kHighestPayloadChar; });
+}
+
+} // namespace breezekit
