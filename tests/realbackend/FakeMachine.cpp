@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <linux/netlink.h>
 #include <sched.h>
 #include <stdexcept>
@@ -72,9 +73,15 @@ std::uint32_t murmurHash2(const std::string& text) {
         h = (h * m) ^ k;
     }
     switch (length) {
-    case 3: h ^= static_cast<std::uint32_t>(data[2]) << 16; [[fallthrough]];
-    case 2: h ^= static_cast<std::uint32_t>(data[1]) << 8; [[fallthrough]];
-    case 1: h ^= data[0]; h *= m;
+    case 3:
+        h ^= static_cast<std::uint32_t>(data[2]) << 16;
+        [[fallthrough]];
+    case 2:
+        h ^= static_cast<std::uint32_t>(data[1]) << 8;
+        [[fallthrough]];
+    case 1:
+        h ^= data[0];
+        h *= m;
     }
     h ^= h >> 13;
     h *= m;
@@ -99,10 +106,14 @@ void link(const fs::path& from, const fs::path& to) {
     fs::create_symlink(to.lexically_relative(from.parent_path()), from);
 }
 
-// A sysfs device folder with its uevent and its subsystem link.
-void addDevice(const fs::path& dir, const std::string& subsystemLink, const std::string& uevent) {
+// A sysfs device folder with its uevent (KEY=value lines) and its subsystem link.
+void addDevice(const fs::path& dir, const std::string& subsystemLink,
+               std::initializer_list<std::string> uevent) {
     fs::create_directories(dir);
-    writeFile(dir / "uevent", uevent);
+    std::string text;
+    for (const std::string& line : uevent)
+        text += line + "\n";
+    writeFile(dir / "uevent", text);
     link(dir / "subsystem", subsystemLink);
 }
 
@@ -111,7 +122,8 @@ void check(bool ok, const std::string& what) {
 }
 
 void bindMount(const std::string& from, const std::string& to, unsigned long flags = 0) {
-    check(mount(from.c_str(), to.c_str(), nullptr, MS_BIND | flags, nullptr) == 0, "bind " + from + " on " + to);
+    check(mount(from.c_str(), to.c_str(), nullptr, MS_BIND | flags, nullptr) == 0,
+          "bind " + from + " on " + to);
 }
 
 void buildMachine() {
@@ -137,11 +149,13 @@ void buildMachine() {
     bindMount(sys.string(), "/sys");
     bindMount((root / "dev").string(), "/dev", MS_REC);
 
-    addDevice("/sys/devices/pci0000:00", "/sys/bus/pci", "");
-    addDevice(kHostController, "/sys/bus/pci", "DRIVER=xhci_hcd\nPCI_CLASS=C0330\nPCI_SLOT_NAME=0000:00:14.0\n");
+    addDevice("/sys/devices/pci0000:00", "/sys/bus/pci", {});
+    addDevice(kHostController, "/sys/bus/pci",
+              {"DRIVER=xhci_hcd", "PCI_CLASS=C0330", "PCI_SLOT_NAME=0000:00:14.0"});
     link("/sys/bus/pci/devices/0000:00:14.0", kHostController);
     addDevice(fs::path(kHostController) / "usb1", "/sys/bus/usb",
-              "MAJOR=189\nMINOR=0\nDEVNAME=bus/usb/001/001\nDEVTYPE=usb_device\nDRIVER=usb\nBUSNUM=001\nDEVNUM=001\n");
+              {"MAJOR=189", "MINOR=0", "DEVNAME=bus/usb/001/001", "DEVTYPE=usb_device", "DRIVER=usb",
+               "BUSNUM=001", "DEVNUM=001"});
     link("/sys/bus/usb/devices/usb1", fs::path(kHostController) / "usb1");
 }
 
@@ -151,8 +165,9 @@ Bytes vendorReportDescriptor(std::optional<std::uint8_t> reportId, int reportByt
     Bytes d{kUsagePage16, 0x00, 0xFF, kUsage8, 0x01, kCollection8, kApplication};
     if (reportId) d.insert(d.end(), {kReportId8, *reportId});
     for (const std::uint8_t main : {kInput8, kOutput8}) {
-        d.insert(d.end(), {kUsage8, 0x01, kLogicalMinimum8, 0x00, kLogicalMaximum16, 0xFF, 0x00, kReportSize8, 8,
-                           kReportCount8, static_cast<std::uint8_t>(reportBytes), main, kDataVariableAbsolute});
+        d.insert(d.end(),
+                 {kUsage8, 0x01, kLogicalMinimum8, 0x00, kLogicalMaximum16, 0xFF, 0x00, kReportSize8, 8,
+                  kReportCount8, static_cast<std::uint8_t>(reportBytes), main, kDataVariableAbsolute});
     }
     d.push_back(kEndCollection);
     return d;
@@ -161,7 +176,8 @@ Bytes vendorReportDescriptor(std::optional<std::uint8_t> reportId, int reportByt
 FakeMachine::EntryResult FakeMachine::enter() {
     if (geteuid() != 0) return {Entry::Skipped, "needs root for private mount and network namespaces"};
     if (unshare(CLONE_NEWNS | CLONE_NEWNET) != 0)
-        return {Entry::Skipped, std::string("unshare(CLONE_NEWNS | CLONE_NEWNET) not permitted: ") + std::strerror(errno)};
+        return {Entry::Skipped,
+                std::string("unshare(CLONE_NEWNS | CLONE_NEWNET) not permitted: ") + std::strerror(errno)};
     try {
         // Nothing mounted from here on may reach the host.
         check(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0, "private /");
@@ -188,14 +204,15 @@ PluggedHid FakeMachine::plug(const FakeHid& hid, sim::FactoryParameters unit) {
     PluggedHid plugged;
     plugged.node = "hidraw" + std::to_string(number);
     plugged.path = "/dev/" + plugged.node;
-    plugged.identity = hex4(kBusUsb) + ":" + vid + ":" + pid + "." + hex4(static_cast<unsigned>(nextInstance_++));
+    plugged.identity =
+        hex4(kBusUsb) + ":" + vid + ":" + pid + "." + hex4(static_cast<unsigned>(nextInstance_++));
 
     const fs::path usb = fs::path(kHostController) / "usb1" / ("1-" + port);
     char productLine[64];
-    std::snprintf(productLine, sizeof productLine, "PRODUCT=%x/%x/200\n", hid.vendorId, hid.productId);
+    std::snprintf(productLine, sizeof productLine, "PRODUCT=%x/%x/200", hid.vendorId, hid.productId);
     addDevice(usb, "/sys/bus/usb",
-              "MAJOR=189\nMINOR=" + port + "\nDEVNAME=bus/usb/001/00" + port + "\nDEVTYPE=usb_device\nDRIVER=usb\n" +
-                  std::string(productLine) + "BUSNUM=001\nDEVNUM=00" + port + "\n");
+              {"MAJOR=189", "MINOR=" + port, "DEVNAME=bus/usb/001/00" + port, "DEVTYPE=usb_device",
+               "DRIVER=usb", productLine, "BUSNUM=001", "DEVNUM=00" + port});
     writeFile(usb / "idVendor", vid + "\n");
     writeFile(usb / "idProduct", pid + "\n");
     writeFile(usb / "bcdDevice", "0200\n");
@@ -206,24 +223,24 @@ PluggedHid FakeMachine::plug(const FakeHid& hid, sim::FactoryParameters unit) {
 
     const fs::path interface = usb / ("1-" + port + ":1.0");
     addDevice(interface, "/sys/bus/usb",
-              "DEVTYPE=usb_interface\nDRIVER=usbhid\n" + std::string(productLine) + "INTERFACE=3/0/0\n");
+              {"DEVTYPE=usb_interface", "DRIVER=usbhid", productLine, "INTERFACE=3/0/0"});
     writeFile(interface / "bInterfaceNumber", "00\n");
     writeFile(interface / "bInterfaceClass", "03\n");
 
     const fs::path hidDir = interface / plugged.identity;
     addDevice(hidDir, "/sys/bus/hid",
-              "DRIVER=hid-generic\nHID_ID=" + hex4(kBusUsb) + ":0000" + vid + ":0000" + pid + "\nHID_NAME=" +
-                  hid.manufacturer + " " + hid.product + "\nHID_PHYS=usb-0000:00:14.0-" + port +
-                  "/input0\nHID_UNIQ=" + unit.serialNumber + "\nMODALIAS=hid:b0003g0001v0000" + vid + "p0000" + pid +
-                  "\n");
+              {"DRIVER=hid-generic", "HID_ID=" + hex4(kBusUsb) + ":0000" + vid + ":0000" + pid,
+               "HID_NAME=" + hid.manufacturer + " " + hid.product,
+               "HID_PHYS=usb-0000:00:14.0-" + port + "/input0", "HID_UNIQ=" + unit.serialNumber,
+               "MODALIAS=hid:b0003g0001v0000" + vid + "p0000" + pid});
     const Bytes descriptor = vendorReportDescriptor(hid.reportId, hid.reportBytes);
     writeFile(hidDir / "report_descriptor", std::string(descriptor.begin(), descriptor.end()));
     link("/sys/bus/hid/devices/" + plugged.identity, hidDir);
 
     const fs::path hidraw = hidDir / "hidraw" / plugged.node;
     addDevice(hidraw, "/sys/class/hidraw",
-              "MAJOR=" + std::to_string(kHidrawMajor) + "\nMINOR=" + std::to_string(number) +
-                  "\nDEVNAME=" + plugged.node + "\n");
+              {"MAJOR=" + std::to_string(kHidrawMajor), "MINOR=" + std::to_string(number),
+               "DEVNAME=" + plugged.node});
     writeFile(hidraw / "dev", std::to_string(kHidrawMajor) + ":" + std::to_string(number) + "\n");
     link(hidraw / "device", hidDir);
     link("/sys/class/hidraw/" + plugged.node, hidraw);
@@ -277,7 +294,8 @@ void FakeMachine::announce(const std::string& action, const PluggedHid& hid) {
     sockaddr_nl to{};
     to.nl_family = AF_NETLINK;
     to.nl_groups = kUdevGroup;
-    const ssize_t sent = sendto(fd, message.data(), message.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+    const ssize_t sent =
+        sendto(fd, message.data(), message.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
     const int error = errno;
     close(fd);
     errno = error;

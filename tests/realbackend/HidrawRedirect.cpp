@@ -77,8 +77,8 @@ void ueventValue(const char* uevent, const char* key, char* out, std::size_t siz
 Node* loadNode(const char* name) {
     auto* node = new Node;
     char uevent[4096] = {};
-    node->descriptorSize =
-        readSysfs(name, "report_descriptor", reinterpret_cast<char*>(node->descriptor), sizeof node->descriptor);
+    node->descriptorSize = readSysfs(name, "report_descriptor", reinterpret_cast<char*>(node->descriptor),
+                                     sizeof node->descriptor);
     if (node->descriptorSize < 0 || readSysfs(name, "uevent", uevent, sizeof uevent - 1) < 0) {
         delete node;
         return nullptr;
@@ -105,8 +105,8 @@ int openNode(const char* name) {
     }
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
-    if (static_cast<std::size_t>(snprintf(address.sun_path, sizeof address.sun_path, "%s/%s", folder, name)) >=
-        sizeof address.sun_path) {
+    if (static_cast<std::size_t>(snprintf(address.sun_path, sizeof address.sun_path, "%s/%s", folder,
+                                          name)) >= sizeof address.sun_path) {
         errno = ENAMETOOLONG;
         return -1;
     }
@@ -151,8 +151,10 @@ int answer(const Node& node, unsigned long request, void* argument) {
         return 0;
     }
     if (_IOC_TYPE(request) == 'H' && _IOC_DIR(request) == _IOC_READ) {
-        if (_IOC_NR(request) == _IOC_NR(HIDIOCGRAWNAME(0))) return copyText(node.name, argument, _IOC_SIZE(request));
-        if (_IOC_NR(request) == _IOC_NR(HIDIOCGRAWPHYS(0))) return copyText(node.phys, argument, _IOC_SIZE(request));
+        if (_IOC_NR(request) == _IOC_NR(HIDIOCGRAWNAME(0)))
+            return copyText(node.name, argument, _IOC_SIZE(request));
+        if (_IOC_NR(request) == _IOC_NR(HIDIOCGRAWPHYS(0)))
+            return copyText(node.phys, argument, _IOC_SIZE(request));
     }
     errno = EINVAL;
     return -1;

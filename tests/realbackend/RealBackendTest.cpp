@@ -32,7 +32,8 @@ constexpr int kReplyWaitMs = 2000;
 FakeMachine::EntryResult entry{FakeMachine::Entry::Skipped, "main() did not run"};
 
 const HidInterfaceInfo* findPath(const std::vector<HidInterfaceInfo>& list, const std::string& path) {
-    const auto found = std::find_if(list.begin(), list.end(), [&](const auto& info) { return info.path == path; });
+    const auto found =
+        std::find_if(list.begin(), list.end(), [&](const auto& info) { return info.path == path; });
     return found == list.end() ? nullptr : &*found;
 }
 
@@ -64,7 +65,8 @@ class RealBackendTest : public QObject {
 
 void RealBackendTest::initTestCase() {
     if (entry.entry == FakeMachine::Entry::Skipped) QSKIP(("no fake machine: " + entry.message).c_str());
-    if (entry.entry == FakeMachine::Entry::Failed) QFAIL(("fake machine not built: " + entry.message).c_str());
+    if (entry.entry == FakeMachine::Entry::Failed)
+        QFAIL(("fake machine not built: " + entry.message).c_str());
     machine_ = std::make_unique<FakeMachine>();
 }
 
@@ -239,8 +241,9 @@ int main(int argc, char** argv) {
     const char* preload = std::getenv("LD_PRELOAD");
     if (preload == nullptr || std::strstr(preload, HIDRAW_REDIRECT) == nullptr) {
         // After the sanitizer runtime, when there is one: it must come first.
-        const std::string list = preload != nullptr && *preload != '\0' ? std::string(preload) + ":" + HIDRAW_REDIRECT
-                                                                         : std::string(HIDRAW_REDIRECT);
+        const std::string list = preload != nullptr && *preload != '\0'
+                                     ? std::string(preload) + ":" + HIDRAW_REDIRECT
+                                     : std::string(HIDRAW_REDIRECT);
         setenv("LD_PRELOAD", list.c_str(), 1);
         execv("/proc/self/exe", argv);
         std::perror("re-executing with the hidraw redirection");

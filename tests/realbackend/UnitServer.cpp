@@ -51,7 +51,8 @@ void UnitServer::add(const std::string& name, sim::FactoryParameters parameters,
     if (path.size() >= sizeof address.sun_path) throw std::runtime_error("socket path too long: " + path);
     path.copy(address.sun_path, path.size());
     node->listener = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (node->listener < 0 || bind(node->listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+    if (node->listener < 0 ||
+        bind(node->listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         listen(node->listener, 8) != 0)
         throw std::runtime_error("cannot listen on " + path);
 
