@@ -10,11 +10,15 @@
 #include "FakeMachine.h"
 #include "hid/linux/HidApiPlatform.h"
 
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <linux/hidraw.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 using namespace breezekit;
@@ -54,6 +58,7 @@ class RealBackendTest : public QObject {
     void writesAndReadsReportsByteForByte();
     void plugAndUnplugChangeTheList();
     void refusedNodeOpensForIdentificationOnly();
+    void nodeAnswersHidrawQueries();
 
   private:
     PluggedHid plug(const FakeHid& hid, const sim::FactoryParameters& unit = {});
@@ -234,6 +239,34 @@ void RealBackendTest::refusedNodeOpensForIdentificationOnly() {
     QVERIFY(!identification->write(report));
     QCOMPARE(identification->read(report, 50), -1);
     QVERIFY(machine_->server().received(hid.node).empty());
+}
+
+// The node answers what other hidraw users ask of it, from the same sysfs entries the backend reads.
+void RealBackendTest::nodeAnswersHidrawQueries() {
+    const FakeHid setup{.vendorId = 0x1234, .productId = 0x0001, .reportId = std::nullopt, .reportBytes = 32};
+    const PluggedHid hid = plug(setup);
+    const int fd = ::open(hid.path.c_str(), O_RDWR | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    const auto closeNode = qScopeGuard([fd] { ::close(fd); });
+    const Bytes descriptor = vendorReportDescriptor(setup.reportId, setup.reportBytes);
+    hidraw_report_descriptor read{};
+    hidraw_devinfo devinfo{};
+    char name[64] = {};
+    char phys[8] = {};
+    int size = 0;
+    QCOMPARE(ioctl(fd, HIDIOCGRDESCSIZE, &size), 0);
+    read.size = static_cast<std::uint32_t>(size);
+    QCOMPARE(ioctl(fd, HIDIOCGRDESC, &read), 0);
+    QCOMPARE(ioctl(fd, HIDIOCGRAWINFO, &devinfo), 0);
+    QVERIFY(ioctl(fd, HIDIOCGRAWNAME(sizeof name), name) > 0);
+    QCOMPARE(ioctl(fd, HIDIOCGRAWPHYS(sizeof phys), phys), int(sizeof phys));
+    QCOMPARE(Bytes(read.value, read.value + read.size), descriptor);
+    QCOMPARE(devinfo.bustype, 3u);
+    QCOMPARE(static_cast<std::uint16_t>(devinfo.vendor), setup.vendorId);
+    QCOMPARE(static_cast<std::uint16_t>(devinfo.product), setup.productId);
+    QCOMPARE(QByteArray(name), QByteArray("BreezeKit Pavona"));
+    // Cut to the buffer, still ending in 0.
+    QCOMPARE(QByteArray(phys), QByteArray("usb-000"));
 }
 
 // The preload must be in place before the first library call, and the namespaces before any thread.
