@@ -41,7 +41,7 @@ class FakeMachine {
         Entry entry;
         std::string message;
     };
-    // Moves the process into the namespaces and builds the static part of the tree. Must run before
+    // Moves the process into the namespaces and builds the fixed folders of the tree. Must run before
     // any thread starts: namespaces belong to the calling thread.
     static EntryResult enter();
 
