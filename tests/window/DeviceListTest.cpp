@@ -6,7 +6,9 @@
 #include "hid/device/HidDevice.h"
 #include "protocol/core/Commands.h"
 #include "text/LanguageSwitch.h"
+#include "text/core/TextRows.h"
 #include "text/core/TextTable.h"
+#include "UnitReplies.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,16 +16,15 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <thread>
 
 using namespace breezekit;
 using breezekit::testing::SentCommand;
 using breezekit::testing::SimWindow;
+using breezekit::testing::sendReply;
 
 namespace {
 const SentCommand kSerialRequest{{}, CmdRead, {CmdSerialNumber}};
-constexpr int kRowNoAccess = 53;
-constexpr int kRowNoDevices = 54;
-constexpr int kRowSelectDevice = 55;
 
 QColor boxColour(TForm1& form) {
     return breezekit::testing::paintedColour(form.ComboBox_Choose_device);
@@ -67,6 +68,7 @@ class DeviceListTest : public QObject {
     void shortInputReportsReadZeros();
     void handlerErrorDropsOnlyThatReport();
     void changeDuringRebuildScansOnceMore();
+    void reportWaitingAtRebuildIsHandled();
 };
 
 void DeviceListTest::startsWithUnits_data() {
@@ -118,7 +120,7 @@ void DeviceListTest::startsWithoutUnits() {
     QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), w.text(28));
     QCOMPARE(form.Panel_Master_State_connection->text(), w.text(30));
     QTest::mouseClick(form.Button_Get_current_parameters, Qt::LeftButton);
-    QCOMPARE(w.messages(), QStringList{w.text(kRowSelectDevice)});
+    QCOMPARE(w.messages(), QStringList{w.text(kRowPleaseSelectDevice)});
 }
 
 void DeviceListTest::guardedActionsWithoutUnit_data() {
@@ -135,7 +137,7 @@ void DeviceListTest::guardedActionsWithoutUnit() {
     auto* action = w.form().findChild<QPushButton*>(button);
     QVERIFY(action != nullptr);
     QTest::mouseClick(action, Qt::LeftButton);
-    QCOMPARE(w.messages(), QStringList{w.text(kRowSelectDevice)});
+    QCOMPARE(w.messages(), QStringList{w.text(kRowPleaseSelectDevice)});
 }
 
 void DeviceListTest::keepsSelectionAcrossRebuild() {
@@ -329,28 +331,44 @@ void DeviceListTest::identificationOnlyUnitSelectedByRebuild() {
 }
 
 void DeviceListTest::oddReportLengths_data() {
+    QTest::addColumn<int>("inputLength");
     QTest::addColumn<int>("outputLength");
-    QTest::addColumn<bool>("written");
+    QTest::addColumn<bool>("usable");
 
-    QTest::newRow("no output report") << 0 << false;
-    QTest::newRow("3 bytes") << 3 << false;
-    QTest::newRow("4 bytes") << 4 << true;
-    QTest::newRow("65 bytes") << 65 << true;
-    QTest::newRow("66 bytes") << 66 << false;
-    QTest::newRow("1025 bytes") << 1025 << false;
+    QTest::newRow("no output report") << 65 << 0 << false;
+    QTest::newRow("3 bytes out") << 65 << 3 << false;
+    QTest::newRow("4 bytes out") << 65 << 4 << true;
+    QTest::newRow("65 bytes out") << 65 << 65 << true;
+    QTest::newRow("66 bytes out") << 65 << 66 << false;
+    QTest::newRow("1025 bytes out") << 65 << 1025 << false;
+    QTest::newRow("no input report") << 0 << 65 << false;
+    QTest::newRow("3 bytes in") << 3 << 65 << false;
+    QTest::newRow("4 bytes in") << 4 << 65 << true;
 }
 
+// A unit whose reports cannot carry the protocol is listed, but said to be one the program cannot talk to.
 void DeviceListTest::oddReportLengths() {
+    QFETCH(int, inputLength);
     QFETCH(int, outputLength);
-    QFETCH(bool, written);
+    QFETCH(bool, usable);
     auto parameters = SimWindow::unitParameters(u"Pavona", SimWindow::serialNumber(0));
+    parameters.inputReportLength = inputLength;
     parameters.outputReportLength = outputLength;
     SimWindow w({parameters});
-    QCOMPARE(w.form().ComboBox_Choose_device->count(), 1);
-    QVERIFY(w.form().unitLink().CurrentDevice() != nullptr);
-    QCOMPARE(w.unit(0).receivedReports().size(), written ? 1u : 0u);
-    if (written)
+    TForm1& form = w.form();
+    QCOMPARE(form.ComboBox_Choose_device->count(), 1);
+    QVERIFY(form.unitLink().CurrentDevice() != nullptr);
+    const QString cannotTalk = w.text(kRowUnusableUnit).arg(inputLength).arg(outputLength);
+    if (usable) {
+        QCOMPARE(w.unit(0).receivedReports().size(), 1u);
         QCOMPARE(w.unit(0).receivedReports()[0].bytes.size(), static_cast<std::size_t>(outputLength));
+        QVERIFY(!form.ComboBox_Choose_device->itemData(0, Qt::ToolTipRole).isValid());
+        QVERIFY(w.messages().isEmpty());
+    } else {
+        QCOMPARE(form.ComboBox_Choose_device->itemData(0, Qt::ToolTipRole).toString(), cannotTalk);
+        QTRY_COMPARE(w.messages(), QStringList{cannotTalk});
+        QCOMPARE(form.Panel_Wi_Fi_State_connection->text(), w.text(kRowWifiDisconnected));
+    }
 }
 
 void DeviceListTest::shortInputReportsReadZeros() {
@@ -399,6 +417,23 @@ void DeviceListTest::changeDuringRebuildScansOnceMore() {
     QCOMPARE(rebuilds, 2);
     QCOMPARE(w.link().listedDevices().size(), 2u);
     QCOMPARE(w.link().listedDevices()[1]->identity(), second->info().identity);
+}
+
+void DeviceListTest::reportWaitingAtRebuildIsHandled() {
+    SimWindow w(1);
+    // The serial reply is read and handled first.
+    QTRY_VERIFY(w.unit(0).reportsRead() == 1 && !w.form().Label_Serial_number->text().isEmpty());
+    int handled = 0;
+    w.link().setReportHandler(CmdWifiState, [&](const InputReport&) { ++handled; });
+    const int readBefore = w.unit(0).reportsRead();
+    sendReply(w.unit(0), CmdWifiState, {1});
+    // The reader has the report and waits in the hand-over; the event loop has not run since.
+    while (w.unit(0).reportsRead() == readBefore)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    // Any device plugged, a mouse say, rebuilds the list before the report's turn comes.
+    w.platform().plugMouse();
+    w.link().controller().deviceChangeNotification();
+    QCOMPARE(handled, 1);
 }
 
 QTEST_MAIN(DeviceListTest)
