@@ -42,6 +42,8 @@ endforeach()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME breezekit)
+# CPack's default keeps only three of the version's four numbers.
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "the BreezeKit Configurator contributors")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "set up ZEPHA BreezeKit ventilation units over USB")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
@@ -51,8 +53,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "BreezeKit Configurator contributors <breeze
     CACHE STRING "Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
-BreezeKit Configurator lists the Pavona and Pavona MOX units plugged in by USB,
+# The long text only: CPack puts the summary above it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "BreezeKit Configurator lists the Pavona and Pavona MOX units plugged in by USB,
 reads back and writes their Wi-Fi, fan and sensor settings, restores their
 factory parameters, resets the filter counter and shows the link states, in
 eight languages. A udev rule gives the user at the local seat access to the
