@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QTest>
+#include <algorithm>
 
 using namespace breezekit;
 
@@ -12,7 +13,8 @@ class AppIconTest : public QObject {
   private slots:
     void everyInstalledSizeIsBuiltIn_data() {
         QTest::addColumn<int>("size");
-        for (int size : {48, 128, 256}) QTest::newRow(qPrintable(QString::number(size))) << size;
+        for (int size : {48, 128, 256})
+            QTest::newRow(qPrintable(QString::number(size))) << size;
     }
     void everyInstalledSizeIsBuiltIn() {
         QFETCH(int, size);
