@@ -1,15 +1,33 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing need on Debian/Ubuntu. Idempotent.
+# Installs what the project needs on Debian/Ubuntu. Idempotent.
+#   install-deps.sh run      building and running the program
+#   install-deps.sh package  also building the .deb (dpkg-shlibdeps reads the programs' libraries)
+#   install-deps.sh test     (default) also the tests, sanitizers, fuzzers, benchmarks, screenshots
+#                            and the packaging checks
 set -euo pipefail
 
-packages=(
+run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libhidapi-dev libudev-dev
+  # What the program needs at run time that no library pulls in; the .deb depends on the same.
+  fonts-wine fonts-wqy-microhei qt6-translations-l10n
+)
+package_packages=("${run_packages[@]}" dpkg-dev file)
+test_packages=(
+  "${package_packages[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
-  xvfb xauth fonts-noto-cjk fonts-dejavu-core fonts-wine
+  xvfb xauth fonts-dejavu-core
+  desktop-file-utils appstream librsvg2-bin
 )
+
+case "${1:-test}" in
+  run) packages=("${run_packages[@]}") ;;
+  package) packages=("${package_packages[@]}") ;;
+  test) packages=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 
 if [ -n "${BUILD_DIR:-}" ]; then
   build="$BUILD_DIR"

@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/AppIcon.h"
 #include "app/Fonts.h"
 #include "app/InstanceMarkers.h"
 #include "app/SettingsStore.h"
@@ -33,6 +34,8 @@ void runWindow(const std::function<std::unique_ptr<HidPlatform>()>& makePlatform
 
 int runApplication(int argc, char** argv, const std::function<std::unique_ptr<HidPlatform>()>& makePlatform) {
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
+    QApplication::setWindowIcon(appIcon());
     registerWindowFont();
     // Without the theme the platform's look stays; the error box has said so.
     (void)theme::apply(QString::fromLatin1(theme::kSky));
