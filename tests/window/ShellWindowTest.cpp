@@ -9,6 +9,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,6 +29,32 @@ class ShellWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The service program's box is modal: its event loop must find nothing started that touches a unit.
+    void nothingTouchesAUnitWhileTheServiceBoxIsOpen() {
+        QTemporaryDir dir;
+        const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
+        FileLockMarker service(path("service.lock"));
+        QCOMPARE(service.hold(), FileLockMarker::Hold::Taken);
+        sim::SimulatedPlatform platform;
+        const auto unit = platform.plugUnit();
+        SettingsStore settings(dir.filePath(QStringLiteral("settings.conf")));
+        FlockInstanceMarkers markers(path("user.lock"), path("service.lock"));
+        int boxes = 0;
+        messages::setHookForTests([&](const messages::Shown&) {
+            ++boxes;
+            QEventLoop loop;
+            QTimer::singleShot(1500, &loop, &QEventLoop::quit);
+            loop.exec();
+        });
+        const auto unhook = qScopeGuard([] { messages::setHookForTests(nullptr); });
+        TForm1 form({platform, settings, markers});
+        QCOMPARE(form.FormCreate(), TForm1::StartOutcome::Exit);
+        QCOMPARE(boxes, 1);
+        QVERIFY(unit->receivedReports().empty());
+        QCOMPARE(form.ComboBox_Choose_device->count(), 0);
+        QVERIFY(!form.Timer3->isActive());
+    }
+
     void initTestCase() {
         registerWindowFont();
         QVERIFY(theme::apply(QStringLiteral("Sky")));

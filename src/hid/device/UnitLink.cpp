@@ -123,7 +123,8 @@ bool UnitLink::writeReport(HidDevice& device, UnitWrites& state, std::span<const
     }
     if (!written) {
         ++failedWrites_;
-        qCWarning(lcHid).noquote() << "write failed:" << QString::fromStdString(device.lastError());
+        const std::string reason = device.lastError();
+        qCWarning(lcHid).noquote() << "write failed" + QString::fromStdString(reason.empty() ? "" : ": " + reason);
     }
     return written;
 }
