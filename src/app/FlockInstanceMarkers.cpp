@@ -82,8 +82,8 @@ bool FlockInstanceMarkers::serviceProgramRuns() {
     return serviceProgram_.heldElsewhere();
 }
 
-std::unique_ptr<InstanceMarkers> makeSystemInstanceMarkers() {
-    return std::make_unique<FlockInstanceMarkers>();
+std::unique_ptr<InstanceMarkers> makeSystemInstanceMarkers(const char* userProgram) {
+    return std::make_unique<FlockInstanceMarkers>(markerPath(userProgram), markerPath(InstanceMarkers::kServiceProgram));
 }
 
 } // namespace breezekit

@@ -1,6 +1,7 @@
 #include "app/FormBuilder.h"
 
 #include <QFrame>
+#include <QTextLayout>
 #include <QVariant>
 #include <algorithm>
 
@@ -32,6 +33,32 @@ QLabel* autoSizedLabel(QWidget* parent, const char* name, int x, int y) {
 void setAutoSizedText(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
+    fitHeightToInk(label);
+}
+
+void fitHeightToInk(QLabel* label) {
+    const QString text = label->text();
+    // Framed panels have room to spare; several lines are laid out by the label itself.
+    if (text.isEmpty() || label->frameShape() != QFrame::NoFrame || text.contains(QLatin1Char('\n'))) return;
+    const QFont font = label->font();
+    const QFontMetrics metrics(font);
+    // Relative to the baseline; a line with Chinese glyphs inks rows above the font's own ascent.
+    QRect ink = metrics.boundingRect(text);
+    if (font.underline()) ink |= QRect(ink.left(), metrics.underlinePos(), ink.width(), metrics.lineWidth() + 1);
+    // The label puts the baseline one line ascent below its top, the ascent of every font the line uses.
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    const int baseline = qRound(line.ascent());
+    label->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+    label->setContentsMargins(0, 1 - baseline - ink.top(), 0, 0);
+    label->resize(label->width(), ink.height() + 2);
+}
+
+void fitLabelHeights(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>())
+        fitHeightToInk(label);
 }
 
 void setFittedText(QLabel* label, const QString& text) {
@@ -41,14 +68,17 @@ void setFittedText(QLabel* label, const QString& text) {
     QFont font = label->font();
     if (label->property(kBaseSize).toInt() <= 0) {
         label->setText(text); // a font sized in points is left as it is
+        fitHeightToInk(label);
         return;
     }
     font.setPixelSize(label->property(kBaseSize).toInt());
+    label->setContentsMargins(0, 0, 0, 0);
     const int room = label->contentsRect().width();
     while (font.pixelSize() > kSmallestPixelSize && QFontMetrics(font).horizontalAdvance(text) > room)
         font.setPixelSize(font.pixelSize() - 1);
     label->setFont(font);
     label->setText(text);
+    fitHeightToInk(label);
 }
 
 QString twoLineCaption(const QString& caption, const QFontMetrics& metrics) {

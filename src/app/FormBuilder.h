@@ -33,6 +33,12 @@ void setAutoSizedText(QLabel* label, const QString& text);
 // a pixel at a time until it fits (down to a floor), so no caption is clipped.
 void setFittedText(QLabel* label, const QString& text);
 
+// Makes a one-line, frameless label exactly as tall as its caption's ink (underline included) plus one
+// blank row above and below, keeping its top-left place; the font's nominal height can be too little.
+void fitHeightToInk(QLabel* label);
+// The same for every label under root, after texts changed elsewhere.
+void fitLabelHeights(QWidget* root);
+
 // A push button's caption broken onto two lines at the point that keeps both lines shortest (a space,
 // else after a hyphen); a caption without such a point stays on one line.
 QString twoLineCaption(const QString& caption, const QFontMetrics& metrics);

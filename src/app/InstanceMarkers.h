@@ -12,6 +12,8 @@ class InstanceMarkers {
 
     static constexpr const char* kUserProgram = "User_program_Holmgard_Lumio";
     static constexpr const char* kServiceProgram = "Service_program_Holmgard_Lumio";
+    // The demo's own copy marker: the demo and the real program never stop each other from starting.
+    static constexpr const char* kDemoUserProgram = "User_program_Holmgard_Lumio_demo";
 
     // Tests for another running copy and, when there is none, takes this copy's marker, in one atomic
     // step; the marker is then held until the process ends. False: another copy holds it. A marker
@@ -21,7 +23,7 @@ class InstanceMarkers {
     [[nodiscard]] virtual bool serviceProgramRuns() = 0;
 };
 
-// The markers of this operating system, under the names above.
-std::unique_ptr<InstanceMarkers> makeSystemInstanceMarkers();
+// The markers of this operating system: this copy's under userProgram, the service program's as above.
+std::unique_ptr<InstanceMarkers> makeSystemInstanceMarkers(const char* userProgram = InstanceMarkers::kUserProgram);
 
 } // namespace breezekit

@@ -1,5 +1,7 @@
 #include "app/MessageBoxes.h"
 
+#include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 
 namespace breezekit::messages {
@@ -16,10 +18,19 @@ void show(QWidget* parent, QMessageBox::Icon icon, QMessageBox::StandardButton b
         hook()({kind, text});
         return;
     }
-    QMessageBox box(icon, QStringLiteral("ZEPHA BreezeKit"), text, button, parent);
-    box.exec();
+    const std::unique_ptr<QMessageBox> box = makeBox(parent, icon, button, text);
+    box->exec();
 }
 } // namespace
+
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, QMessageBox::Icon icon, QMessageBox::StandardButton button,
+                                     const QString& text) {
+    auto box = std::make_unique<QMessageBox>(icon, QStringLiteral("ZEPHA BreezeKit"), text, button, parent);
+    // Some styles put a tick or a cross on standard buttons; the boxes keep plain captions.
+    for (QAbstractButton* b : box->buttons())
+        b->setIcon(QIcon());
+    return box;
+}
 
 void showMessage(QWidget* parent, const QString& text) {
     show(parent, QMessageBox::NoIcon, QMessageBox::Ok, Shown::Kind::Message, text);

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
@@ -13,6 +15,10 @@ void showMessage(QWidget* parent, const QString& text);
 void showStopError(QWidget* parent, const QString& text);
 // The start-up error box for a missing theme, with a Close button.
 void showThemeError(const QString& text);
+
+// The box the functions above show, built and not shown yet; its buttons carry no icons.
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, QMessageBox::Icon icon, QMessageBox::StandardButton button,
+                                     const QString& text);
 
 // Tests replace the modal boxes by a recorder, so nothing blocks.
 struct Shown {

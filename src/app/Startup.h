@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/InstanceMarkers.h"
+
 #include <functional>
 #include <memory>
 
@@ -8,6 +10,9 @@ namespace breezekit {
 class HidPlatform;
 
 // The program's entry after main(): theme, window, start-up rules, message loop. Always returns 0.
-int runApplication(int argc, char** argv, const std::function<std::unique_ptr<HidPlatform>()>& makePlatform);
+// userProgramMarker names this copy's presence marker (InstanceMarkers::kUserProgram for the real
+// program); the service program's marker is the same for every caller.
+int runApplication(int argc, char** argv, const std::function<std::unique_ptr<HidPlatform>()>& makePlatform,
+                   const char* userProgramMarker = InstanceMarkers::kUserProgram);
 
 } // namespace breezekit

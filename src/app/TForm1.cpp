@@ -1,9 +1,11 @@
 #include "app/TForm1.h"
 
+#include "app/AccessibleNames.h"
 #include "app/Colours.h"
 #include "app/FormBuilder.h"
 #include "app/InstanceMarkers.h"
 #include "app/MessageBoxes.h"
+#include "app/QtTranslations.h"
 #include "app/SettingsStore.h"
 #include "hid/DeviceList.h"
 #include "hid/device/UnitLink.h"
@@ -71,7 +73,10 @@ void TForm1::connectHandlers() {
     statusPolling_ = std::make_unique<StatusPolling>(*this, *unitLink_, *statusPanels_);
     deviceActions_ = std::make_unique<DeviceActions>(*this, *unitLink_, *userActions_);
     languageSwitch_ = std::make_unique<LanguageSwitch>(*this, env_.settings);
-    connect(languageSwitch_.get(), &LanguageSwitch::languageApplied, this, [this] {
+    auto* qtTexts = new QtTranslations(this);
+    announcePasswordFields();
+    connect(languageSwitch_.get(), &LanguageSwitch::languageApplied, this, [this, qtTexts] {
+        (void)qtTexts->apply(language.index); // without the file Qt's texts stay English
         deviceList_->showAccessTips();
         if (!unitLink_->CurrentDevice()) {
             statusPanels_->showWifiState(false);
@@ -81,6 +86,8 @@ void TForm1::connectHandlers() {
         statusPanels_->showFilterCount(statusPanels_->lastFilterCount());
         // The slider's own position, not the start value: the label must agree with what is sent.
         fanPage_->TrackBar_Humidity_sensorChange();
+        nameInputsAfterCaptions(*this);
+        form::fitLabelHeights(this);
     });
     connect(ComboBox_Language, &QComboBox::activated, this,
             [this](int index) { languageSwitch_->ComboBox_LanguageChange(index); });

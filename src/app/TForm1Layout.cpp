@@ -1,5 +1,6 @@
 #include "app/Colours.h"
 #include "app/FormBuilder.h"
+#include "app/PasswordEdit.h"
 #include "app/TForm1.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
@@ -141,7 +142,7 @@ void TForm1::buildWifiPage() {
                                             QStringLiteral("WPA2_PSK"), QStringLiteral("WPA_WPA2_PSK")},
                                            3);
     Label_Password = centredLabel(Panel_Password, "Label_Password", 130, 9, 248, 13);
-    Edit_Password = place<QLineEdit>(Panel_Password, "Edit_Password", 128, 29, 252, 21);
+    Edit_Password = place<PasswordEdit>(Panel_Password, "Edit_Password", 128, 29, 252, 21);
     Edit_Password->setMaxLength(60);
 
     Panel_Wi_Fi_channel = framedPanel(Wi_Fi, "Panel_Wi_Fi_channel", 575, 98, 80, 63);

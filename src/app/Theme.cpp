@@ -42,8 +42,8 @@ std::optional<Theme> find(const QString& name) {
     initThemeResources();
     QFile file(QStringLiteral(":/themes/%1.theme").arg(name));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
-    // The window's own background stays the system's colour: the theme sets only the colours it names.
-    Theme theme{QStringLiteral("Fusion"), QGuiApplication::palette()};
+    // Nothing comes from the system's palette: a dark system would leave dark faces behind dark text.
+    Theme theme{QStringLiteral("Fusion"), QPalette(QColor(Qt::lightGray))};
     QTextStream in(&file);
     while (!in.atEnd()) {
         const QString line = in.readLine().trimmed();
@@ -69,6 +69,10 @@ bool apply(const QString& name) {
     }
     QApplication::setStyle(style);
     QApplication::setPalette(theme->palette);
+    // A platform theme also gives some classes palettes of their own (message boxes, menus, tool tips).
+    for (const char* className : {"QMessageBox", "QLabel", "QAbstractButton", "QComboBox", "QMenu", "QTipLabel",
+                                  "QTabBar", "QHeaderView", "QAbstractItemView", "QLineEdit", "QTextEdit"})
+        QApplication::setPalette(theme->palette, className);
     return true;
 }
 

@@ -48,6 +48,8 @@ void DeviceList::show(int kept) {
 
 void DeviceList::showAccessTips() {
     const auto& units = link_.listedDevices();
+    // An empty list says where to look: a unit without the access rule is never listed at all.
+    c_.ComboBox_Choose_device->setToolTip(units.empty() ? language_.text(kRowNoUnitsTip) : QString());
     for (std::size_t i = 0; i < units.size(); ++i)
         if (UnitLink::accessOf(*units[i]) != UnitAccess::Usable)
             c_.ComboBox_Choose_device->setItemData(static_cast<int>(i), cannotTalkText(*units[i]),

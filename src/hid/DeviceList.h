@@ -32,7 +32,8 @@ class DeviceList : public QObject {
                QWidget* window);
 
     void ComboBox_Choose_deviceClick();
-    // Writes the tip of every listed unit the program cannot talk to, in the current language.
+    // Writes the tip of every listed unit the program cannot talk to, and the empty list's tip, in the
+    // current language.
     void showAccessTips();
 
   signals:

@@ -47,6 +47,7 @@ std::shared_ptr<VirtualInterface> SimulatedPlatform::plug(VirtualInterfaceSetup 
     info.productId = setup.productId;
     info.productString = setup.productString;
     auto interface = std::make_shared<VirtualInterface>(std::move(setup), std::move(info), std::move(unit));
+    interface->setRecordsReceivedReports(recordsReceived_);
     interfaces_.push_back(interface);
     announceChange();
     return interface;
@@ -77,6 +78,12 @@ void SimulatedPlatform::unplug(const std::shared_ptr<VirtualInterface>& interfac
     (*found)->unplug();
     interfaces_.erase(found);
     announceChange();
+}
+
+void SimulatedPlatform::setRecordsReceivedReports(bool records) {
+    recordsReceived_ = records;
+    for (const auto& interface : interfaces_)
+        interface->setRecordsReceivedReports(records);
 }
 
 void SimulatedPlatform::announceChange() {

@@ -30,6 +30,10 @@ class SimulatedPlatform : public HidPlatform {
                                            std::unique_ptr<VirtualUnit> unit = nullptr);
     void unplug(const std::shared_ptr<VirtualInterface>& interface);
 
+    // Whether every interface, plugged now or later, keeps the reports written to it (the default, for
+    // tests); the demo turns it off.
+    void setRecordsReceivedReports(bool records);
+
     // Plugged interfaces in plug order.
     const std::vector<std::shared_ptr<VirtualInterface>>& interfaces() const { return interfaces_; }
 
@@ -38,6 +42,7 @@ class SimulatedPlatform : public HidPlatform {
 
     std::vector<std::shared_ptr<VirtualInterface>> interfaces_;
     int nextNumber_ = 1;
+    bool recordsReceived_ = true;
 };
 
 } // namespace breezekit::sim

@@ -94,7 +94,7 @@ bool VirtualInterface::write(std::span<const std::uint8_t> report) {
             ++failedWrites_;
             return false;
         }
-        if (stall.count() == 0) received_.push_back({Clock::now(), {report.begin(), report.end()}});
+        if (stall.count() == 0 && recordsReceived_) received_.push_back({Clock::now(), {report.begin(), report.end()}});
     }
     if (stall.count() > 0) {
         // Models the kernel waiting out its time-out on an endpoint that takes nothing.
@@ -135,6 +135,12 @@ std::vector<ReceivedReport> VirtualInterface::receivedReports() const {
 void VirtualInterface::clearReceivedReports() {
     std::lock_guard lock(mutex_);
     received_.clear();
+}
+
+void VirtualInterface::setRecordsReceivedReports(bool records) {
+    std::lock_guard lock(mutex_);
+    recordsReceived_ = records;
+    if (!records) received_ = {};
 }
 
 void VirtualInterface::setWriteStall(std::chrono::milliseconds stall) {

@@ -52,6 +52,9 @@ class VirtualInterface : public std::enable_shared_from_this<VirtualInterface> {
     // Every output report written to it, in order, with the time it arrived.
     std::vector<ReceivedReport> receivedReports() const;
     void clearReceivedReports();
+    // Whether writes are kept for receivedReports() (the default); off, nothing is kept and the record
+    // is dropped, so a long-running demo does not grow without end.
+    void setRecordsReceivedReports(bool records);
     // From now on every write blocks this long and then fails, as to a unit that stopped taking reports.
     void setWriteStall(std::chrono::milliseconds stall);
     // Writes the predicate picks fail at once, as a write to a unit that refuses it does.
@@ -93,6 +96,7 @@ class VirtualInterface : public std::enable_shared_from_this<VirtualInterface> {
     std::list<Queue> queues_;
     std::chrono::steady_clock::time_point lastDue_{};
     std::vector<ReceivedReport> received_;
+    bool recordsReceived_ = true;
     std::chrono::milliseconds writeStall_{0};
     std::function<bool(std::span<const std::uint8_t>)> failingWrites_;
     int failedWrites_ = 0;

@@ -137,5 +137,15 @@ TEST(TextTable, TranslationsKeepTheEnglishSpacing) {
     }
 }
 
+// Both texts about access name the rule file and where it is described, in every language.
+TEST(TextTable, AccessTextsNameTheRuleFile) {
+    for (int row : {53, 67})
+        for (int language = 0; language < kLanguageCount; ++language) {
+            const std::string text = textTableEntry(row, language);
+            EXPECT_NE(text.find("70-breezekit.rules"), std::string::npos) << "row " << row << ", language " << language;
+            EXPECT_NE(text.find("README"), std::string::npos) << "row " << row << ", language " << language;
+        }
+}
+
 } // namespace
 } // namespace breezekit

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QSocketNotifier>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 using namespace breezekit;
@@ -71,10 +72,15 @@ int main(int argc, char** argv) {
         }
     });
     waitForGo();
-    return runApplication(argc, argv, [] {
-        // The application exists by now; the window does not yet.
-        qApp->installEventFilter(new ShowWatcher(qApp));
-        closeWindowsWhenStdinEnds();
-        return std::make_unique<sim::SimulatedPlatform>();
-    });
+    // "--demo": the demo's own presence marker.
+    const bool demo = argc > 1 && std::strcmp(argv[1], "--demo") == 0;
+    return runApplication(
+        argc, argv,
+        [] {
+            // The application exists by now; the window does not yet.
+            qApp->installEventFilter(new ShowWatcher(qApp));
+            closeWindowsWhenStdinEnds();
+            return std::make_unique<sim::SimulatedPlatform>();
+        },
+        demo ? InstanceMarkers::kDemoUserProgram : InstanceMarkers::kUserProgram);
 }

@@ -13,6 +13,7 @@ namespace {
 constexpr int kStartTimeoutMs = 30000;
 const QString kUserMarker = QStringLiteral("User_program_Holmgard_Lumio.lock");
 const QString kServiceMarker = QStringLiteral("Service_program_Holmgard_Lumio.lock");
+const QString kDemoUserMarker = QStringLiteral("User_program_Holmgard_Lumio_demo.lock");
 } // namespace
 
 // Real copies of the program, each a process over the simulated platform, sharing one user's
@@ -31,7 +32,7 @@ class ShellProcessTest : public QObject {
         return QDir(runtimeDir()).filePath(name).toStdString();
     }
 
-    std::unique_ptr<QProcess> launch(const QString& locale, bool go = true) {
+    std::unique_ptr<QProcess> launch(const QString& locale, bool go = true, const QStringList& args = {}) {
         auto copy = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
@@ -42,15 +43,15 @@ class ShellProcessTest : public QObject {
         env.remove(QStringLiteral("LANGUAGE"));
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         copy->setProcessEnvironment(env);
-        copy->start(QStringLiteral(SHELL_PROBE), {});
+        copy->start(QStringLiteral(SHELL_PROBE), args);
         if (!copy->waitForStarted(kStartTimeoutMs)) return nullptr;
         if (go) copy->write("go\n");
         return copy;
     }
 
     // Runs a copy that is expected to end by itself; its printed lines.
-    QStringList runToEnd(const QString& locale) {
-        auto copy = launch(locale);
+    QStringList runToEnd(const QString& locale, const QStringList& args = {}) {
+        auto copy = launch(locale, true, args);
         if (!copy) return {QStringLiteral("<did not start>")};
         if (!copy->waitForFinished(kStartTimeoutMs)) {
             copy->kill();
@@ -165,6 +166,35 @@ class ShellProcessTest : public QObject {
         if (serviceProgram) QCOMPARE(service.hold(), FileLockMarker::Hold::Taken);
 
         QCOMPARE(runToEnd(QStringLiteral("de_DE.UTF-8")), printed);
+    }
+
+    void theDemoHasAMarkerOfItsOwn_data() {
+        QTest::addColumn<bool>("demo");
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QStringList>("printed");
+        const QStringList runs{QStringLiteral("shown: DEU | Gerät wählen")};
+        QTest::newRow("demo beside the program") << true << kUserMarker << runs;
+        QTest::newRow("program beside the demo") << false << kDemoUserMarker << runs;
+        QTest::newRow("second demo") << true << kDemoUserMarker << QStringList();
+        QTest::newRow("demo beside the service program")
+            << true << kServiceMarker
+            << QStringList{QStringLiteral("message: Bitte \"Service ZEPHA BreezeKit\" schließen")};
+    }
+    void theDemoHasAMarkerOfItsOwn() {
+        QFETCH(bool, demo);
+        QFETCH(QString, held);
+        QFETCH(QStringList, printed);
+        FileLockMarker other(marker(held));
+        QCOMPARE(other.hold(), FileLockMarker::Hold::Taken);
+        const QStringList args = demo ? QStringList{QStringLiteral("--demo")} : QStringList();
+        auto copy = launch(QStringLiteral("de_DE.UTF-8"), true, args);
+        QVERIFY(copy);
+        // A copy that runs is closed once shown; one that may not run ends by itself.
+        QString output;
+        if (waitUntilShown(*copy, output)) QCOMPARE(closeAndWait(*copy), 0);
+        else QVERIFY(copy->state() == QProcess::NotRunning || copy->waitForFinished(kStartTimeoutMs));
+        output += QString::fromUtf8(copy->readAllStandardOutput());
+        QCOMPARE(output.split(QLatin1Char('\n'), Qt::SkipEmptyParts), printed);
     }
 
     void aSecondCopyEndsAndTheFirstRunsOn() {

@@ -47,13 +47,21 @@ void setMode(TForm1& form, bool slaveWithRouter) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <folder> [dark]\n", argv[0]);
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(folder.path())) return 1;
     if (!registerWindowFont())
         std::fprintf(stderr, "the Tahoma clone is missing: the pictures use a substitute\n");
+    // "dark": a dark system palette under the theme, as a dark desktop gives one.
+    const bool dark = argc > 2 && QByteArray(argv[2]) == "dark";
+    if (dark) {
+        QPalette system(QColor(0x35, 0x35, 0x35), QColor(0x24, 0x24, 0x24));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            system.setColor(role, QColor(0xEE, 0xEE, 0xEE));
+        QApplication::setPalette(system);
+    }
     if (!theme::apply(QString::fromLatin1(theme::kSky))) return 1;
 
     QTemporaryDir scratch;

@@ -6,6 +6,7 @@
 #include "hid/device/HidDevice.h"
 #include "protocol/core/Commands.h"
 #include "text/LanguageSwitch.h"
+#include "text/core/Languages.h"
 #include "text/core/TextRows.h"
 #include "text/core/TextTable.h"
 #include "UnitReplies.h"
@@ -53,6 +54,8 @@ class DeviceListTest : public QObject {
     void startsWithUnits_data();
     void startsWithUnits();
     void startsWithoutUnits();
+    void emptyListTipFollowsLanguage_data();
+    void emptyListTipFollowsLanguage();
     void guardedActionsWithoutUnit_data();
     void guardedActionsWithoutUnit();
     void keepsSelectionAcrossRebuild();
@@ -121,6 +124,29 @@ void DeviceListTest::startsWithoutUnits() {
     QCOMPARE(form.Panel_Master_State_connection->text(), w.text(30));
     QTest::mouseClick(form.Button_Get_current_parameters, Qt::LeftButton);
     QCOMPARE(w.messages(), QStringList{w.text(kRowPleaseSelectDevice)});
+}
+
+void DeviceListTest::emptyListTipFollowsLanguage_data() {
+    QTest::addColumn<int>("language");
+    for (int language = 0; language < kLanguageCount; ++language)
+        QTest::addRow("%s", kLanguages[static_cast<std::size_t>(language)].osCode.data()) << language;
+}
+
+void DeviceListTest::emptyListTipFollowsLanguage() {
+    QFETCH(int, language);
+    SimWindow w;
+    TForm1& form = w.form();
+    form.languageSwitch().ComboBox_LanguageChange(language);
+    const QString tip = QString::fromUtf8(textTableEntry(kRowNoUnitsTip, language));
+    QCOMPARE(form.ComboBox_Choose_device->toolTip(), tip);
+
+    // A listed unit takes the tip away; unplugged again, the list says where to look once more.
+    auto unit = w.platform().plugUnit(SimWindow::unitParameters(u"Pavona", SimWindow::serialNumber(1)));
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(form.ComboBox_Choose_device->toolTip(), QString());
+    w.platform().unplug(unit);
+    QVERIFY(w.waitForRebuild());
+    QCOMPARE(form.ComboBox_Choose_device->toolTip(), tip);
 }
 
 void DeviceListTest::guardedActionsWithoutUnit_data() {

@@ -36,14 +36,15 @@ class ThemeTest : public QObject {
     }
 
     void applyingSkyChangesTheWholeApplicationQuietly() {
-        const QColor systemWindow = QApplication::palette().color(QPalette::Window);
+        // A dark system palette: the theme must not let any of it through.
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x24, 0x24, 0x24)));
         QVERIFY(theme::apply(QStringLiteral("Sky")));
         QVERIFY(shown_.isEmpty());
-        // The window's own background stays the system's.
-        QCOMPARE(QApplication::palette().color(QPalette::Window), systemWindow);
         QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
         const QPalette expected = theme::find(QStringLiteral("Sky"))->palette;
-        for (auto role : {QPalette::Button, QPalette::Base, QPalette::Highlight, QPalette::Mid})
+        QCOMPARE(expected.color(QPalette::Window), QColor(0xF0, 0xF0, 0xF0));
+        for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::Base,
+                          QPalette::Highlight, QPalette::Mid, QPalette::ToolTipBase})
             QCOMPARE(QApplication::palette().color(role), expected.color(role));
     }
 

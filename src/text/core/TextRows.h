@@ -68,6 +68,8 @@ enum TextRow : int {
     kRowWritesFailed = 64,
     kRowUnusableUnit = 65,
     kRowHiddenNameUnsendable = 66,
+    kRowNoUnitsTip = 67,
+    kRowAddressPart = 68,
 };
 
 } // namespace breezekit

@@ -158,21 +158,21 @@ const char* const kTable[kTextRows][kLanguageCount] = {
     {"Разработано: ZEPHA", "Developed by: ZEPHA", "由...创造: ZEPHA", "Розроблено: ZEPHA",
      "Entwickelt von: ZEPHA", "Udviklet af: ZEPHA", "Sporządzono: ZEPHA", "Utviklet av: ZEPHA"},
     /* 53 */
-    {"Нет доступа к этому устройству. Установите правило udev 70-breezekit.rules (см. README), затем "
-     "отключите устройство и подключите его снова.",
-     "No access to this device. Install the udev rule 70-breezekit.rules (see README), then unplug the "
-     "device and plug it in again.",
-     "无法访问此设备。请安装 udev 规则 70-breezekit.rules（见 README），然后拔下设备并重新插入。",
-     "Немає доступу до цього пристрою. Встановіть правило udev 70-breezekit.rules (див. README), потім "
-     "від'єднайте пристрій і під'єднайте його знову.",
-     "Kein Zugriff auf dieses Gerät. Installieren Sie die udev-Regel 70-breezekit.rules (siehe README), "
-     "trennen Sie dann das Gerät und schließen Sie es erneut an.",
-     "Ingen adgang til denne enhed. Installer udev-reglen 70-breezekit.rules (se README), tag derefter "
-     "enheden ud og sæt den i igen.",
-     "Brak dostępu do tego urządzenia. Zainstaluj regułę udev 70-breezekit.rules (zob. README), a następnie "
-     "odłącz urządzenie i podłącz je ponownie.",
-     "Ingen tilgang til denne enheten. Installer udev-regelen 70-breezekit.rules (se README), og koble "
-     "deretter enheten fra og til igjen."},
+    {"Нет доступа к этому устройству. Установите пакет программы или правило udev 70-breezekit.rules из "
+     "README, затем переподключите устройство.",
+     "No access to this device. Install the program's package or the udev rule 70-breezekit.rules from "
+     "the README, then replug the device.",
+     "无法访问此设备。请安装本程序的软件包或 README 中的 udev 规则 70-breezekit.rules，然后重新插拔设备。",
+     "Немає доступу до цього пристрою. Встановіть пакет програми або правило udev 70-breezekit.rules з "
+     "README, потім перепідключіть пристрій.",
+     "Kein Zugriff auf dieses Gerät. Installieren Sie das Programmpaket oder die udev-Regel "
+     "70-breezekit.rules aus der README und stecken Sie das Gerät dann neu an.",
+     "Ingen adgang til denne enhed. Installer programmets pakke eller udev-reglen 70-breezekit.rules fra "
+     "README, og sæt derefter enheden i igen.",
+     "Brak dostępu do tego urządzenia. Zainstaluj pakiet programu lub regułę udev 70-breezekit.rules z "
+     "README, a następnie podłącz urządzenie ponownie.",
+     "Ingen tilgang til denne enheten. Installer programmets pakke eller udev-regelen 70-breezekit.rules fra "
+     "README, og koble deretter enheten til på nytt."},
     /* 54 */
     {"   Нет устройств", "   No devices", "   沒有設備", "   Немає пристроїв", "   Keine Geräte",
      "   Ingen enheder", "   Brak urządzeń", "   Ingen enheter"},
@@ -254,6 +254,26 @@ const char* const kTable[kTextRows][kLanguageCount] = {
      "ale wysyłana: wybierz \"%1\" lub \"%2\", aby ją zmienić.",
      "Wi-Fi-navnet inneholder tegn som ikke kan sendes til enheten. Det er skjult i denne modusen, men "
      "sendes likevel: velg \"%1\" eller \"%2\" for å endre det."},
+    /* 67 */
+    {"Подключите устройство. Если оно подключено, но не в списке: нужно правило udev из пакета программы "
+     "или 70-breezekit.rules из README; затем переподключите устройство.",
+     "Plug in a unit. If one is plugged in but not listed: it needs the udev rule from the program's "
+     "package or 70-breezekit.rules from the README; then replug it.",
+     "请插入设备。如果设备已插入但未列出：需要本程序软件包中的 udev 规则或 README 中的 "
+     "70-breezekit.rules，然后重新插拔设备。",
+     "Під'єднайте пристрій. Якщо його під'єднано, але його немає в списку: потрібне правило udev з пакета "
+     "програми або 70-breezekit.rules з README; потім перепідключіть пристрій.",
+     "Schließen Sie ein Gerät an. Ist eines angeschlossen, aber nicht aufgeführt: Es braucht die udev-Regel "
+     "aus dem Programmpaket oder 70-breezekit.rules aus der README; dann neu anstecken.",
+     "Sæt en enhed i. Er en enhed sat i, men ikke på listen: Den kræver udev-reglen fra programmets pakke "
+     "eller 70-breezekit.rules fra README; sæt den derefter i igen.",
+     "Podłącz urządzenie. Jeśli jest podłączone, ale nie ma go na liście: potrzebna jest reguła udev z "
+     "pakietu programu lub 70-breezekit.rules z README; potem podłącz je ponownie.",
+     "Koble til en enhet. Er en koblet til, men ikke oppført: Den trenger udev-regelen fra programmets pakke "
+     "eller 70-breezekit.rules fra README; koble den deretter til på nytt."},
+    /* 68 */
+    {"%1, часть %2 из %3", "%1, part %2 of %3", "%1，第 %2 部分，共 %3 部分", "%1, частина %2 з %3",
+     "%1, Teil %2 von %3", "%1, del %2 af %3", "%1, część %2 z %3", "%1, del %2 av %3"},
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 namespace breezekit {
 
 // Rows 0..63 are the window's own table; the rows after it hold the program's later messages.
-constexpr int kTextRows = 67;
+constexpr int kTextRows = 69;
 constexpr int kLanguageCount = 8;
 
 // Languages in TextTable column order; the value is the LanguageIndex.
