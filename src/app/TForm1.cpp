@@ -64,7 +64,28 @@ void TForm1::connectHandlers() {
         DeviceList::Controls{ComboBox_Choose_device, Label_Serial_number, Panel_Direction_Fan_Pavona,
                              Panel_Direction_Fan_MOX},
         *unitLink_, *statusPanels_, language, this);
-    connectionRules_ = std::make_unique<ConnectionRules>(*this);
+    connectionRules_ = std::make_unique<ConnectionRules>(
+        ConnectionRules::Controls{RadioButton_master,
+                                  RadioButton_slave,
+                                  RadioButton_without_router,
+                                  RadioButton_with_router,
+                                  Panel_Wi_Fi_name,
+                                  Label_type_security,
+                                  ComboBox_Security_WI_FI,
+                                  Label_Password,
+                                  Edit_Password,
+                                  Panel_Wi_Fi_channel,
+                                  Panel_Number_of_slave,
+                                  Panel_IP_Slave,
+                                  ComboBox_IP_Slave,
+                                  JvIPAddress_IP_Slave,
+                                  Panel_IP_Master,
+                                  JvIPAddress_IP_Master,
+                                  Label_Gateway,
+                                  JvGateway,
+                                  Panel_Master_State_connection,
+                                  Panel_Wi_Fi_State_connection},
+        language);
     wifiPage_ = std::make_unique<WifiPage>(*this, *unitLink_, *userActions_);
     fanPage_ = std::make_unique<FanPage>(*this, *unitLink_, *userActions_);
     readBack_ = std::make_unique<ReadBack>(*this, *unitLink_, *connectionRules_);
