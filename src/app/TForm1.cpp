@@ -107,10 +107,33 @@ void TForm1::connectHandlers() {
             .Timer2 = Timer2,
         },
         deviceSettings, language, *unitLink_, *userActions_, this);
-    fanPage_ = std::make_unique<FanPage>(*this, *unitLink_, *userActions_);
+    fanPage_ = std::make_unique<FanPage>(
+        FanPage::Controls{
+            .CheckBox_Available_OFF_device = CheckBox_Available_OFF_device,
+            .RadioButton_Exhaust = RadioButton_Exhaust,
+            .RadioButton_Exhaust_MOX = RadioButton_Exhaust_MOX,
+            .JvTimeEdit_Timer_after_reacting_any_sensor = JvTimeEdit_Timer_after_reacting_any_sensor,
+            .JvTimeEdit_Timer_night_mode = JvTimeEdit_Timer_night_mode,
+            .JvTimeEdit_Timer_party_mode = JvTimeEdit_Timer_party_mode,
+            .CheckBox_Humidity_sensor = CheckBox_Humidity_sensor,
+            .TrackBar_Humidity_sensor = TrackBar_Humidity_sensor,
+            .Label_Humidity_sensor = Label_Humidity_sensor,
+            .CheckBox_External_sensor1 = CheckBox_External_sensor1,
+            .CheckBox_External_sensor2 = CheckBox_External_sensor2,
+            .TrackBar_External_sensor2 = TrackBar_External_sensor2,
+            .Label_External_sensor2 = Label_External_sensor2,
+            .Button_Apply_Save_Fan = Button_Apply_Save_Fan,
+        },
+        deviceSettings, language, *unitLink_, *userActions_);
     readBack_ = std::make_unique<ReadBack>(*this, *unitLink_, *connectionRules_);
     statusPolling_ = std::make_unique<StatusPolling>(*this, *unitLink_, *statusPanels_);
-    deviceActions_ = std::make_unique<DeviceActions>(*this, *unitLink_, *userActions_);
+    deviceActions_ = std::make_unique<DeviceActions>(
+        DeviceActions::Controls{
+            .Button_Get_current_parameters = Button_Get_current_parameters,
+            .Button_Restore_default_parameters = Button_Restore_default_parameters,
+            .Button_Reset_filter_timer = Button_Reset_filter_timer,
+        },
+        *unitLink_, *userActions_);
     languageSwitch_ = std::make_unique<LanguageSwitch>(*this, env_.settings);
     connect(languageSwitch_.get(), &LanguageSwitch::languageApplied, this, [this] {
         deviceList_->showAccessTips();
