@@ -125,8 +125,43 @@ void TForm1::connectHandlers() {
             .Button_Apply_Save_Fan = Button_Apply_Save_Fan,
         },
         deviceSettings, language, *unitLink_, *userActions_);
-    readBack_ = std::make_unique<ReadBack>(*this, *unitLink_, *connectionRules_);
-    statusPolling_ = std::make_unique<StatusPolling>(*this, *unitLink_, *statusPanels_);
+    readBack_ = std::make_unique<ReadBack>(
+        ReadBack::Controls{
+            .RadioButton_master = RadioButton_master,
+            .RadioButton_slave = RadioButton_slave,
+            .RadioButton_without_router = RadioButton_without_router,
+            .RadioButton_with_router = RadioButton_with_router,
+            .ComboBox_Wi_Fi_name = ComboBox_Wi_Fi_name,
+            .ComboBox_Security_WI_FI = ComboBox_Security_WI_FI,
+            .Edit_Password = Edit_Password,
+            .ComboBox_Wi_Fi_channel = ComboBox_Wi_Fi_channel,
+            .ComboBox_Number_Slave = ComboBox_Number_Slave,
+            .ComboBox_IP_Slave = ComboBox_IP_Slave,
+            .JvIPAddress_IP_Slave = JvIPAddress_IP_Slave,
+            .JvIPAddress_IP_Master = JvIPAddress_IP_Master,
+            .JvGateway = JvGateway,
+            .CheckBox_Available_OFF_device = CheckBox_Available_OFF_device,
+            .RadioButton_Supply = RadioButton_Supply,
+            .RadioButton_Exhaust = RadioButton_Exhaust,
+            .RadioButton_Exhaust_MOX = RadioButton_Exhaust_MOX,
+            .RadioButton_Supply_Exhaust_MOX = RadioButton_Supply_Exhaust_MOX,
+            .JvTimeEdit_Timer_after_reacting_any_sensor = JvTimeEdit_Timer_after_reacting_any_sensor,
+            .JvTimeEdit_Timer_night_mode = JvTimeEdit_Timer_night_mode,
+            .JvTimeEdit_Timer_party_mode = JvTimeEdit_Timer_party_mode,
+            .CheckBox_Humidity_sensor = CheckBox_Humidity_sensor,
+            .TrackBar_Humidity_sensor = TrackBar_Humidity_sensor,
+            .CheckBox_External_sensor1 = CheckBox_External_sensor1,
+            .CheckBox_External_sensor2 = CheckBox_External_sensor2,
+            .TrackBar_External_sensor2 = TrackBar_External_sensor2,
+        },
+        deviceSettings, *unitLink_, *connectionRules_);
+    statusPolling_ = std::make_unique<StatusPolling>(
+        StatusPolling::Controls{
+            .PageControl = PageControl,
+            .Filter = Filter,
+            .Timer3 = Timer3,
+        },
+        deviceSettings, *unitLink_, *statusPanels_);
     deviceActions_ = std::make_unique<DeviceActions>(
         DeviceActions::Controls{
             .Button_Get_current_parameters = Button_Get_current_parameters,
