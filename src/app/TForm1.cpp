@@ -66,13 +66,159 @@ void TForm1::connectHandlers() {
         DeviceList::Controls{ComboBox_Choose_device, Label_Serial_number, Panel_Direction_Fan_Pavona,
                              Panel_Direction_Fan_MOX},
         *unitLink_, *statusPanels_, language, this);
-    connectionRules_ = std::make_unique<ConnectionRules>(*this);
-    wifiPage_ = std::make_unique<WifiPage>(*this, *unitLink_, *userActions_);
-    fanPage_ = std::make_unique<FanPage>(*this, *unitLink_, *userActions_);
-    readBack_ = std::make_unique<ReadBack>(*this, *unitLink_, *connectionRules_);
-    statusPolling_ = std::make_unique<StatusPolling>(*this, *unitLink_, *statusPanels_);
-    deviceActions_ = std::make_unique<DeviceActions>(*this, *unitLink_, *userActions_);
-    languageSwitch_ = std::make_unique<LanguageSwitch>(*this, env_.settings);
+    connectionRules_ = std::make_unique<ConnectionRules>(
+        ConnectionRules::Controls{
+            .RadioButton_master = RadioButton_master,
+            .RadioButton_slave = RadioButton_slave,
+            .RadioButton_without_router = RadioButton_without_router,
+            .RadioButton_with_router = RadioButton_with_router,
+            .Panel_Wi_Fi_name = Panel_Wi_Fi_name,
+            .Label_type_security = Label_type_security,
+            .ComboBox_Security_WI_FI = ComboBox_Security_WI_FI,
+            .Label_Password = Label_Password,
+            .Edit_Password = Edit_Password,
+            .Panel_Wi_Fi_channel = Panel_Wi_Fi_channel,
+            .Panel_Number_of_slave = Panel_Number_of_slave,
+            .Panel_IP_Slave = Panel_IP_Slave,
+            .ComboBox_IP_Slave = ComboBox_IP_Slave,
+            .JvIPAddress_IP_Slave = JvIPAddress_IP_Slave,
+            .Panel_IP_Master = Panel_IP_Master,
+            .JvIPAddress_IP_Master = JvIPAddress_IP_Master,
+            .Label_Gateway = Label_Gateway,
+            .JvGateway = JvGateway,
+            .Panel_Master_State_connection = Panel_Master_State_connection,
+            .Panel_Wi_Fi_State_connection = Panel_Wi_Fi_State_connection,
+        },
+        language);
+    wifiPage_ = std::make_unique<WifiPage>(
+        WifiPage::Controls{
+            .Button_Search_Wi_Fi = Button_Search_Wi_Fi,
+            .ComboBox_Wi_Fi_name = ComboBox_Wi_Fi_name,
+            .RadioButton_master = RadioButton_master,
+            .RadioButton_with_router = RadioButton_with_router,
+            .ComboBox_Security_WI_FI = ComboBox_Security_WI_FI,
+            .Edit_Password = Edit_Password,
+            .ComboBox_Wi_Fi_channel = ComboBox_Wi_Fi_channel,
+            .ComboBox_Number_Slave = ComboBox_Number_Slave,
+            .ComboBox_IP_Slave = ComboBox_IP_Slave,
+            .JvIPAddress_IP_Slave = JvIPAddress_IP_Slave,
+            .JvIPAddress_IP_Master = JvIPAddress_IP_Master,
+            .JvGateway = JvGateway,
+            .Button_Apply_Save_Wi_Fi = Button_Apply_Save_Wi_Fi,
+            .Timer1 = Timer1,
+            .Timer2 = Timer2,
+        },
+        deviceSettings, language, *unitLink_, *userActions_, this);
+    fanPage_ = std::make_unique<FanPage>(
+        FanPage::Controls{
+            .CheckBox_Available_OFF_device = CheckBox_Available_OFF_device,
+            .RadioButton_Exhaust = RadioButton_Exhaust,
+            .RadioButton_Exhaust_MOX = RadioButton_Exhaust_MOX,
+            .JvTimeEdit_Timer_after_reacting_any_sensor = JvTimeEdit_Timer_after_reacting_any_sensor,
+            .JvTimeEdit_Timer_night_mode = JvTimeEdit_Timer_night_mode,
+            .JvTimeEdit_Timer_party_mode = JvTimeEdit_Timer_party_mode,
+            .CheckBox_Humidity_sensor = CheckBox_Humidity_sensor,
+            .TrackBar_Humidity_sensor = TrackBar_Humidity_sensor,
+            .Label_Humidity_sensor = Label_Humidity_sensor,
+            .CheckBox_External_sensor1 = CheckBox_External_sensor1,
+            .CheckBox_External_sensor2 = CheckBox_External_sensor2,
+            .TrackBar_External_sensor2 = TrackBar_External_sensor2,
+            .Label_External_sensor2 = Label_External_sensor2,
+            .Button_Apply_Save_Fan = Button_Apply_Save_Fan,
+        },
+        deviceSettings, language, *unitLink_, *userActions_);
+    readBack_ = std::make_unique<ReadBack>(
+        ReadBack::Controls{
+            .RadioButton_master = RadioButton_master,
+            .RadioButton_slave = RadioButton_slave,
+            .RadioButton_without_router = RadioButton_without_router,
+            .RadioButton_with_router = RadioButton_with_router,
+            .ComboBox_Wi_Fi_name = ComboBox_Wi_Fi_name,
+            .ComboBox_Security_WI_FI = ComboBox_Security_WI_FI,
+            .Edit_Password = Edit_Password,
+            .ComboBox_Wi_Fi_channel = ComboBox_Wi_Fi_channel,
+            .ComboBox_Number_Slave = ComboBox_Number_Slave,
+            .ComboBox_IP_Slave = ComboBox_IP_Slave,
+            .JvIPAddress_IP_Slave = JvIPAddress_IP_Slave,
+            .JvIPAddress_IP_Master = JvIPAddress_IP_Master,
+            .JvGateway = JvGateway,
+            .CheckBox_Available_OFF_device = CheckBox_Available_OFF_device,
+            .RadioButton_Supply = RadioButton_Supply,
+            .RadioButton_Exhaust = RadioButton_Exhaust,
+            .RadioButton_Exhaust_MOX = RadioButton_Exhaust_MOX,
+            .RadioButton_Supply_Exhaust_MOX = RadioButton_Supply_Exhaust_MOX,
+            .JvTimeEdit_Timer_after_reacting_any_sensor = JvTimeEdit_Timer_after_reacting_any_sensor,
+            .JvTimeEdit_Timer_night_mode = JvTimeEdit_Timer_night_mode,
+            .JvTimeEdit_Timer_party_mode = JvTimeEdit_Timer_party_mode,
+            .CheckBox_Humidity_sensor = CheckBox_Humidity_sensor,
+            .TrackBar_Humidity_sensor = TrackBar_Humidity_sensor,
+            .CheckBox_External_sensor1 = CheckBox_External_sensor1,
+            .CheckBox_External_sensor2 = CheckBox_External_sensor2,
+            .TrackBar_External_sensor2 = TrackBar_External_sensor2,
+        },
+        deviceSettings, *unitLink_, *connectionRules_);
+    statusPolling_ = std::make_unique<StatusPolling>(
+        StatusPolling::Controls{
+            .PageControl = PageControl,
+            .Filter = Filter,
+            .Timer3 = Timer3,
+        },
+        deviceSettings, *unitLink_, *statusPanels_);
+    deviceActions_ = std::make_unique<DeviceActions>(
+        DeviceActions::Controls{
+            .Button_Get_current_parameters = Button_Get_current_parameters,
+            .Button_Restore_default_parameters = Button_Restore_default_parameters,
+            .Button_Reset_filter_timer = Button_Reset_filter_timer,
+        },
+        *unitLink_, *userActions_);
+    languageSwitch_ = std::make_unique<LanguageSwitch>(
+        LanguageSwitch::Captions{
+            .Label_Choose_device = Label_Choose_device,
+            .ComboBox_Choose_device = ComboBox_Choose_device,
+            .Label_S_N = Label_S_N,
+            .Label_Choose_device_mode = Label_Choose_device_mode,
+            .RadioButton_master = RadioButton_master,
+            .RadioButton_slave = RadioButton_slave,
+            .Label_Choose_type_of_connection = Label_Choose_type_of_connection,
+            .RadioButton_without_router = RadioButton_without_router,
+            .RadioButton_with_router = RadioButton_with_router,
+            .Label_Language = Label_Language,
+            .Button_Get_current_parameters = Button_Get_current_parameters,
+            .Button_Restore_default_parameters = Button_Restore_default_parameters,
+            .PageControl = PageControl,
+            .Wi_Fi = Wi_Fi,
+            .Button_Search_Wi_Fi = Button_Search_Wi_Fi,
+            .Label_Wi_Fi_name = Label_Wi_Fi_name,
+            .Label_type_security = Label_type_security,
+            .Label_Password = Label_Password,
+            .Label_Wi_Fi_channel = Label_Wi_Fi_channel,
+            .Label_Number_Slave = Label_Number_Slave,
+            .Label_IP_Slave = Label_IP_Slave,
+            .Label_IP_Master = Label_IP_Master,
+            .Label_Gateway = Label_Gateway,
+            .Button_Apply_Save_Wi_Fi = Button_Apply_Save_Wi_Fi,
+            .Fan = Fan,
+            .CheckBox_Available_OFF_device = CheckBox_Available_OFF_device,
+            .Label_Direction = Label_Direction,
+            .RadioButton_Supply = RadioButton_Supply,
+            .RadioButton_Exhaust = RadioButton_Exhaust,
+            .Label_Direction_MOX = Label_Direction_MOX,
+            .RadioButton_Exhaust_MOX = RadioButton_Exhaust_MOX,
+            .RadioButton_Supply_Exhaust_MOX = RadioButton_Supply_Exhaust_MOX,
+            .Label_Turn_off_timer = Label_Turn_off_timer,
+            .Label_Timer_night_mode = Label_Timer_night_mode,
+            .Label_Timer_party_mode = Label_Timer_party_mode,
+            .CheckBox_Humidity_sensor = CheckBox_Humidity_sensor,
+            .CheckBox_External_sensor1 = CheckBox_External_sensor1,
+            .CheckBox_External_sensor2 = CheckBox_External_sensor2,
+            .Button_Apply_Save_Fan = Button_Apply_Save_Fan,
+            .Filter = Filter,
+            .Button_Reset_filter_timer = Button_Reset_filter_timer,
+            .Information = Information,
+            .Label_Versio_of_program = Label_Versio_of_program,
+            .Label_Create_By = Label_Create_By,
+        },
+        ComboBox_Language, language, VersionText, env_.settings, this);
     auto* qtTexts = new QtTranslations(this);
     announcePasswordFields();
     connect(languageSwitch_.get(), &LanguageSwitch::languageApplied, this, [this, qtTexts] {
@@ -89,8 +235,6 @@ void TForm1::connectHandlers() {
         nameInputsAfterCaptions(*this);
         form::fitLabelHeights(this);
     });
-    connect(ComboBox_Language, &QComboBox::activated, this,
-            [this](int index) { languageSwitch_->ComboBox_LanguageChange(index); });
 }
 
 TForm1::StartOutcome TForm1::FormCreate() {

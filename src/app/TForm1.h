@@ -38,8 +38,8 @@ class ReadBack;
 class StatusPolling;
 class DeviceActions;
 
-// The main window. Controls are public members under their component names, as the handlers of every
-// subsystem read and write them; the subsystems themselves are wired in the constructor.
+// The main window. Controls are public members under their component names, as tests drive the window
+// through them; each subsystem is handed only the controls and state it uses, in connectHandlers().
 class TForm1 : public QWidget {
     Q_OBJECT
   public:

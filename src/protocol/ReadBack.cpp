@@ -1,10 +1,10 @@
 #include "protocol/ReadBack.h"
 
-#include "hid/device/Pause.h"
-#include "app/TForm1.h"
 #include "hid/ControlText.h"
+#include "hid/device/Pause.h"
 #include "hid/device/UnitLink.h"
 #include "protocol/core/Conversions.h"
+#include "protocol/core/DeviceSettings.h"
 #include "protocol/core/Encodings.h"
 #include "protocol/core/ReadBackTable.h"
 #include "screens/ConnectionRules.h"
@@ -46,8 +46,8 @@ std::uint32_t secondsOf(const InputReport& report) {
 
 } // namespace
 
-ReadBack::ReadBack(TForm1& form, UnitLink& link, ConnectionRules& rules)
-    : form_(form), link_(link), rules_(rules) {
+ReadBack::ReadBack(Controls controls, DeviceSettings& settings, UnitLink& link, ConnectionRules& rules)
+    : c_(controls), settings_(settings), link_(link), rules_(rules) {
     static constexpr ReplyShow kShows[] = {
         {CmdDeviceMode, &ReadBack::showDeviceMode},
         {CmdConnectionType, &ReadBack::showConnectionType},
@@ -96,120 +96,119 @@ void ReadBack::runStep(const ReadBackStep& step, Show show, const InputReport& r
 
 void ReadBack::showDeviceMode(const InputReport& report) {
     const std::uint8_t mode = report.payloadByte(1);
-    form_.deviceSettings.DeviceMode = mode;
-    selectOneOf(oneOrZero(mode), form_.RadioButton_master, form_.RadioButton_slave);
+    settings_.DeviceMode = mode;
+    selectOneOf(oneOrZero(mode), c_.RadioButton_master, c_.RadioButton_slave);
 }
 
 void ReadBack::showConnectionType(const InputReport& report) {
     const std::uint8_t type = report.payloadByte(1);
-    form_.deviceSettings.ConnectionType = type;
+    settings_.ConnectionType = type;
     // every slave holds type 1; its router choice comes from the network name instead
-    if (form_.deviceSettings.DeviceMode != kRoleMaster) return;
-    selectOneOf(withRouterOfConnectionType(type), form_.RadioButton_with_router,
-                form_.RadioButton_without_router);
+    if (settings_.DeviceMode != kRoleMaster) return;
+    selectOneOf(withRouterOfConnectionType(type), c_.RadioButton_with_router, c_.RadioButton_without_router);
 }
 
 void ReadBack::showSsid(const InputReport& report) {
     const QString ssid = controlText(report.text());
-    form_.ComboBox_Wi_Fi_name->setEditText(ssid);
-    if (form_.deviceSettings.DeviceMode != kRoleSlave) return;
+    c_.ComboBox_Wi_Fi_name->setEditText(ssid);
+    if (settings_.DeviceMode != kRoleSlave) return;
     const bool ownAccessPoint = isMasterAccessPointName(ssid.toStdU16String());
-    (ownAccessPoint ? form_.RadioButton_without_router : form_.RadioButton_with_router)->setChecked(true);
+    (ownAccessPoint ? c_.RadioButton_without_router : c_.RadioButton_with_router)->setChecked(true);
 }
 
 void ReadBack::showPassword(const InputReport& report) {
     // cut as the field shows it, or the next Apply would send the password padded with zero bytes
     const QString password = controlText(report.text());
-    form_.deviceSettings.Password = password.toStdU16String();
-    form_.Edit_Password->setText(password);
+    settings_.Password = password.toStdU16String();
+    c_.Edit_Password->setText(password);
 }
 
 void ReadBack::showSlaveNumber(const InputReport& report) {
     const std::uint8_t number = report.payloadByte(1);
-    form_.deviceSettings.SlaveNumber = number;
-    form_.ComboBox_Number_Slave->setCurrentIndex(slaveItemOfNumber(number).value_or(kNoItem));
+    settings_.SlaveNumber = number;
+    c_.ComboBox_Number_Slave->setCurrentIndex(slaveItemOfNumber(number).value_or(kNoItem));
 }
 
 void ReadBack::showSlaveDhcp(const InputReport& report) {
     const std::uint8_t dhcp = report.payloadByte(1);
-    form_.deviceSettings.SlaveDhcp = dhcp;
-    if (const std::optional<int> item = slaveDhcpItem(dhcp)) form_.ComboBox_IP_Slave->setCurrentIndex(*item);
+    settings_.SlaveDhcp = dhcp;
+    if (const std::optional<int> item = slaveDhcpItem(dhcp)) c_.ComboBox_IP_Slave->setCurrentIndex(*item);
     // a selection set from code runs no change handler, so run it here
     rules_.ComboBox_IP_SlaveChange();
 }
 
 void ReadBack::showSlaveIp(const InputReport& report) {
-    showAddress(report, form_.deviceSettings.SlaveIp, form_.JvIPAddress_IP_Slave);
+    showAddress(report, settings_.SlaveIp, c_.JvIPAddress_IP_Slave);
 }
 
 void ReadBack::showMasterIp(const InputReport& report) {
-    showAddress(report, form_.deviceSettings.MasterIp, form_.JvIPAddress_IP_Master);
+    showAddress(report, settings_.MasterIp, c_.JvIPAddress_IP_Master);
 }
 
 void ReadBack::showWifiChannel(const InputReport& report) {
     const std::uint8_t channel = report.payloadByte(1);
-    form_.deviceSettings.WifiChannel = channel;
-    form_.ComboBox_Wi_Fi_channel->setCurrentIndex(channelItemOfNumber(channel).value_or(kNoItem));
+    settings_.WifiChannel = channel;
+    c_.ComboBox_Wi_Fi_channel->setCurrentIndex(channelItemOfNumber(channel).value_or(kNoItem));
 }
 
 void ReadBack::showSecurity(const InputReport& report) {
     const std::uint8_t digit = report.payloadByte(1);
-    form_.deviceSettings.SecurityCode = digit;
+    settings_.SecurityCode = digit;
     if (const std::optional<int> item = securityItemOfDigit(digit))
-        form_.ComboBox_Security_WI_FI->setCurrentIndex(*item);
+        c_.ComboBox_Security_WI_FI->setCurrentIndex(*item);
     rules_.ComboBox_Security_WI_FIChange();
 }
 
 void ReadBack::showOffAllowed(const InputReport& report) {
-    showFlag(report, form_.deviceSettings.OffAllowed, form_.CheckBox_Available_OFF_device);
+    showFlag(report, settings_.OffAllowed, c_.CheckBox_Available_OFF_device);
 }
 
 void ReadBack::showDirection(const InputReport& report) {
     const std::uint8_t direction = report.payloadByte(1);
-    form_.deviceSettings.Direction = direction;
-    selectOneOf(oneOrZero(direction), form_.RadioButton_Exhaust, form_.RadioButton_Supply);
+    settings_.Direction = direction;
+    selectOneOf(oneOrZero(direction), c_.RadioButton_Exhaust, c_.RadioButton_Supply);
 }
 
 void ReadBack::showHumiditySensor(const InputReport& report) {
-    showFlag(report, form_.deviceSettings.HumiditySensorOn, form_.CheckBox_Humidity_sensor);
+    showFlag(report, settings_.HumiditySensorOn, c_.CheckBox_Humidity_sensor);
 }
 
 void ReadBack::showRelaySensor(const InputReport& report) {
-    showFlag(report, form_.deviceSettings.RelaySensorOn, form_.CheckBox_External_sensor1);
+    showFlag(report, settings_.RelaySensorOn, c_.CheckBox_External_sensor1);
 }
 
 void ReadBack::showAnalogSensor(const InputReport& report) {
-    showFlag(report, form_.deviceSettings.AnalogSensorOn, form_.CheckBox_External_sensor2);
+    showFlag(report, settings_.AnalogSensorOn, c_.CheckBox_External_sensor2);
 }
 
 void ReadBack::showHumidityThreshold(const InputReport& report) {
-    showThreshold(report, form_.deviceSettings.HumidityThreshold, form_.TrackBar_Humidity_sensor);
+    showThreshold(report, settings_.HumidityThreshold, c_.TrackBar_Humidity_sensor);
 }
 
 void ReadBack::showAnalogThreshold(const InputReport& report) {
-    showThreshold(report, form_.deviceSettings.AnalogThreshold, form_.TrackBar_External_sensor2);
+    showThreshold(report, settings_.AnalogThreshold, c_.TrackBar_External_sensor2);
 }
 
 void ReadBack::showTurnOffDelay(const InputReport& report) {
-    showTime(report, form_.JvTimeEdit_Timer_after_reacting_any_sensor);
+    showTime(report, c_.JvTimeEdit_Timer_after_reacting_any_sensor);
 }
 
 void ReadBack::showNightTimer(const InputReport& report) {
-    showTime(report, form_.JvTimeEdit_Timer_night_mode);
+    showTime(report, c_.JvTimeEdit_Timer_night_mode);
 }
 
 void ReadBack::showPartyTimer(const InputReport& report) {
-    showTime(report, form_.JvTimeEdit_Timer_party_mode);
+    showTime(report, c_.JvTimeEdit_Timer_party_mode);
 }
 
 void ReadBack::showHumidityScenario(const InputReport& report) {
     const std::uint8_t scenario = report.payloadByte(1);
-    form_.deviceSettings.HumidityScenario = scenario;
-    selectOneOf(oneOrZero(scenario), form_.RadioButton_Exhaust_MOX, form_.RadioButton_Supply_Exhaust_MOX);
+    settings_.HumidityScenario = scenario;
+    selectOneOf(oneOrZero(scenario), c_.RadioButton_Exhaust_MOX, c_.RadioButton_Supply_Exhaust_MOX);
 }
 
 void ReadBack::showGateway(const InputReport& report) {
-    showAddress(report, form_.deviceSettings.Gateway, form_.JvGateway);
+    showAddress(report, settings_.Gateway, c_.JvGateway);
 }
 
 void ReadBack::showFlag(const InputReport& report, std::uint8_t& field, QCheckBox* box) {

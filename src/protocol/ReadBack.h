@@ -4,12 +4,14 @@
 #include <string>
 
 class QCheckBox;
+class QComboBox;
+class QLineEdit;
 class QRadioButton;
 class QSlider;
 
 namespace breezekit {
 
-class TForm1;
+struct DeviceSettings;
 class UnitLink;
 class ConnectionRules;
 class IpAddressEdit;
@@ -20,7 +22,36 @@ struct ReadBackStep;
 // The reply handlers of the parameter read-back; each reply asks for the next parameter.
 class ReadBack {
   public:
-    ReadBack(TForm1& form, UnitLink& link, ConnectionRules& rules);
+    struct Controls {
+        QRadioButton* RadioButton_master;
+        QRadioButton* RadioButton_slave;
+        QRadioButton* RadioButton_without_router;
+        QRadioButton* RadioButton_with_router;
+        QComboBox* ComboBox_Wi_Fi_name;
+        QComboBox* ComboBox_Security_WI_FI;
+        QLineEdit* Edit_Password;
+        QComboBox* ComboBox_Wi_Fi_channel;
+        QComboBox* ComboBox_Number_Slave;
+        QComboBox* ComboBox_IP_Slave;
+        IpAddressEdit* JvIPAddress_IP_Slave;
+        IpAddressEdit* JvIPAddress_IP_Master;
+        IpAddressEdit* JvGateway;
+        QCheckBox* CheckBox_Available_OFF_device;
+        QRadioButton* RadioButton_Supply;
+        QRadioButton* RadioButton_Exhaust;
+        QRadioButton* RadioButton_Exhaust_MOX;
+        QRadioButton* RadioButton_Supply_Exhaust_MOX;
+        TimeEdit* JvTimeEdit_Timer_after_reacting_any_sensor;
+        TimeEdit* JvTimeEdit_Timer_night_mode;
+        TimeEdit* JvTimeEdit_Timer_party_mode;
+        QCheckBox* CheckBox_Humidity_sensor;
+        QSlider* TrackBar_Humidity_sensor;
+        QCheckBox* CheckBox_External_sensor1;
+        QCheckBox* CheckBox_External_sensor2;
+        QSlider* TrackBar_External_sensor2;
+    };
+
+    ReadBack(Controls controls, DeviceSettings& settings, UnitLink& link, ConnectionRules& rules);
 
     // Shows one reply in the window and the record of last-known parameters.
     using Show = void (ReadBack::*)(const InputReport&);
@@ -56,7 +87,8 @@ class ReadBack {
     void showAddress(const InputReport& report, std::u16string& field, IpAddressEdit* edit);
     void showTime(const InputReport& report, TimeEdit* edit);
 
-    TForm1& form_;
+    Controls c_;
+    DeviceSettings& settings_;
     UnitLink& link_;
     ConnectionRules& rules_;
 };

@@ -1,11 +1,11 @@
 #include "protocol/StatusPolling.h"
 
 #include "hid/device/Pause.h"
-#include "app/TForm1.h"
 #include "hid/device/UnitLink.h"
-#include "screens/StatusPanels.h"
 #include "protocol/core/Commands.h"
+#include "protocol/core/DeviceSettings.h"
 #include "protocol/core/Encodings.h"
+#include "screens/StatusPanels.h"
 
 #include <QTabWidget>
 #include <QTimer>
@@ -16,9 +16,10 @@ namespace {
 constexpr unsigned long kPollPauseMs = 20;
 } // namespace
 
-StatusPolling::StatusPolling(TForm1& form, UnitLink& link, StatusPanels& panels)
-    : form_(form), link_(link), panels_(panels) {
-    QObject::connect(form_.Timer3, &QTimer::timeout, form_.Timer3, [this] { Timer3Timer(); });
+StatusPolling::StatusPolling(Controls controls, DeviceSettings& settings, UnitLink& link,
+                             StatusPanels& panels)
+    : c_(controls), settings_(settings), link_(link), panels_(panels) {
+    connect(c_.Timer3, &QTimer::timeout, this, [this] { Timer3Timer(); });
     link_.setReportHandler(CmdWifiState, [this](const InputReport& report) { onWifiState(report); });
     link_.setReportHandler(CmdMasterState, [this](const InputReport& report) { onMasterState(report); });
     link_.setReportHandler(CmdFilterTime, [this](const InputReport& report) { onFilterTime(report); });
@@ -29,24 +30,25 @@ void StatusPolling::Timer3Timer() {
     link_.SendCommand(CmdRead, numberPayload(CmdWifiState));
     pause(kPollPauseMs);
     link_.SendCommand(CmdRead, numberPayload(CmdMasterState));
-    if (form_.PageControl->currentWidget() != form_.Filter) return;
+    if (c_.PageControl->currentWidget() != c_.Filter) return;
     pause(kPollPauseMs);
     link_.SendCommand(CmdRead, numberPayload(CmdFilterTime));
 }
 
 void StatusPolling::onWifiState(const InputReport& report) {
-    form_.deviceSettings.WifiConnected = report.payloadByte(1);
-    panels_.showWifiState(form_.deviceSettings.WifiConnected != 0);
+    settings_.WifiConnected = report.payloadByte(1);
+    panels_.showWifiState(settings_.WifiConnected != 0);
 }
 
 void StatusPolling::onMasterState(const InputReport& report) {
-    form_.deviceSettings.MasterConnected = report.payloadByte(1);
-    panels_.showMasterState(form_.deviceSettings.MasterConnected != 0);
+    settings_.MasterConnected = report.payloadByte(1);
+    panels_.showMasterState(settings_.MasterConnected != 0);
 }
 
 // Kept, so that a change of language shows the last count received in the new language.
 void StatusPolling::onFilterTime(const InputReport& report) {
-    panels_.showFilterCount(secondsFrom24(report.payloadByte(1), report.payloadByte(2), report.payloadByte(3)));
+    panels_.showFilterCount(
+        secondsFrom24(report.payloadByte(1), report.payloadByte(2), report.payloadByte(3)));
 }
 
 } // namespace breezekit

@@ -1,16 +1,29 @@
 #pragma once
 
+#include <QObject>
+
+class QTabWidget;
+class QTimer;
+class QWidget;
+
 namespace breezekit {
 
-class TForm1;
+struct DeviceSettings;
 class UnitLink;
 class StatusPanels;
 class InputReport;
 
 // Asks the selected unit once a second for its link states and, on the Filter page, its counter.
-class StatusPolling {
+class StatusPolling : public QObject {
+    Q_OBJECT
   public:
-    StatusPolling(TForm1& form, UnitLink& link, StatusPanels& panels);
+    struct Controls {
+        QTabWidget* PageControl;
+        QWidget* Filter;
+        QTimer* Timer3;
+    };
+
+    StatusPolling(Controls controls, DeviceSettings& settings, UnitLink& link, StatusPanels& panels);
 
     void Timer3Timer();
 
@@ -19,7 +32,8 @@ class StatusPolling {
     void onMasterState(const InputReport& report);
     void onFilterTime(const InputReport& report);
 
-    TForm1& form_;
+    Controls c_;
+    DeviceSettings& settings_;
     UnitLink& link_;
     StatusPanels& panels_;
 };

@@ -1,13 +1,46 @@
 #pragma once
 
+#include <QObject>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QWidget;
+
 namespace breezekit {
 
-class TForm1;
+struct CurrentLanguage;
+class IpAddressEdit;
 
 // Shows and hides the Wi-Fi page's groups by role and connection type. Connects its own handlers.
-class ConnectionRules {
+class ConnectionRules : public QObject {
+    Q_OBJECT
   public:
-    explicit ConnectionRules(TForm1& form);
+    struct Controls {
+        QRadioButton* RadioButton_master;
+        QRadioButton* RadioButton_slave;
+        QRadioButton* RadioButton_without_router;
+        QRadioButton* RadioButton_with_router;
+        QWidget* Panel_Wi_Fi_name;
+        QLabel* Label_type_security;
+        QComboBox* ComboBox_Security_WI_FI;
+        QLabel* Label_Password;
+        QLineEdit* Edit_Password;
+        QWidget* Panel_Wi_Fi_channel;
+        QWidget* Panel_Number_of_slave;
+        QWidget* Panel_IP_Slave;
+        QComboBox* ComboBox_IP_Slave;
+        IpAddressEdit* JvIPAddress_IP_Slave;
+        QWidget* Panel_IP_Master;
+        IpAddressEdit* JvIPAddress_IP_Master;
+        QLabel* Label_Gateway;
+        IpAddressEdit* JvGateway;
+        QWidget* Panel_Master_State_connection;
+        QWidget* Panel_Wi_Fi_State_connection;
+    };
+
+    ConnectionRules(Controls controls, const CurrentLanguage& language);
 
     void RadioButton_masterClick();
     void RadioButton_slaveClick();
@@ -23,7 +56,8 @@ class ConnectionRules {
     void setPasswordCaption(bool newPassword);
     bool openSelected() const;
 
-    TForm1& form_;
+    Controls c_;
+    const CurrentLanguage& language_;
 };
 
 } // namespace breezekit

@@ -1,12 +1,11 @@
 #include "screens/DeviceActions.h"
 
 #include "hid/device/Pause.h"
-#include "app/TForm1.h"
 #include "hid/device/UnitLink.h"
-#include "screens/UserActions.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/Encodings.h"
 #include "protocol/core/ReadBackTable.h"
+#include "screens/UserActions.h"
 
 #include <QPushButton>
 
@@ -17,15 +16,14 @@ constexpr unsigned long kRestorePauseMs = 200;
 constexpr std::uint8_t kActionByte = 0;
 } // namespace
 
-DeviceActions::DeviceActions(TForm1& form, UnitLink& link, UserActions& actions)
-    : form_(form), link_(link), actions_(actions) {
-    QObject::connect(form_.Button_Get_current_parameters, &QPushButton::clicked,
-                     form_.Button_Get_current_parameters, [this] { Button_Get_current_parametersClick(); });
-    QObject::connect(form_.Button_Restore_default_parameters, &QPushButton::clicked,
-                     form_.Button_Restore_default_parameters,
-                     [this] { Button_Restore_default_parametersClick(); });
-    QObject::connect(form_.Button_Reset_filter_timer, &QPushButton::clicked, form_.Button_Reset_filter_timer,
-                     [this] { Button_Reset_filter_timerClick(); });
+DeviceActions::DeviceActions(Controls controls, UnitLink& link, UserActions& actions)
+    : link_(link), actions_(actions) {
+    connect(controls.Button_Get_current_parameters, &QPushButton::clicked, this,
+            [this] { Button_Get_current_parametersClick(); });
+    connect(controls.Button_Restore_default_parameters, &QPushButton::clicked, this,
+            [this] { Button_Restore_default_parametersClick(); });
+    connect(controls.Button_Reset_filter_timer, &QPushButton::clicked, this,
+            [this] { Button_Reset_filter_timerClick(); });
 }
 
 // Only the first request: each reply of the read-back asks for the next parameter.

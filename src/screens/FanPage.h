@@ -2,16 +2,44 @@
 
 #include "protocol/core/FanApply.h"
 
+#include <QObject>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
 namespace breezekit {
 
-class TForm1;
+struct CurrentLanguage;
+class TimeEdit;
 class UnitLink;
 class UserActions;
 
 // The Fan page's Apply/Save and the labels beside its sliders.
-class FanPage {
+class FanPage : public QObject {
+    Q_OBJECT
   public:
-    FanPage(TForm1& form, UnitLink& link, UserActions& actions);
+    struct Controls {
+        QCheckBox* CheckBox_Available_OFF_device;
+        QRadioButton* RadioButton_Exhaust;
+        QRadioButton* RadioButton_Exhaust_MOX;
+        TimeEdit* JvTimeEdit_Timer_after_reacting_any_sensor;
+        TimeEdit* JvTimeEdit_Timer_night_mode;
+        TimeEdit* JvTimeEdit_Timer_party_mode;
+        QCheckBox* CheckBox_Humidity_sensor;
+        QSlider* TrackBar_Humidity_sensor;
+        QLabel* Label_Humidity_sensor;
+        QCheckBox* CheckBox_External_sensor1;
+        QCheckBox* CheckBox_External_sensor2;
+        QSlider* TrackBar_External_sensor2;
+        QLabel* Label_External_sensor2;
+        QPushButton* Button_Apply_Save_Fan;
+    };
+
+    FanPage(Controls controls, DeviceSettings& settings, const CurrentLanguage& language, UnitLink& link,
+            UserActions& actions);
 
     void Button_Apply_Save_FanClick();
     void TrackBar_Humidity_sensorChange();
@@ -20,7 +48,9 @@ class FanPage {
   private:
     FanInputs readInputs() const;
 
-    TForm1& form_;
+    Controls c_;
+    DeviceSettings& settings_;
+    const CurrentLanguage& language_;
     UnitLink& link_;
     UserActions& actions_;
 };

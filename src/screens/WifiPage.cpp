@@ -1,7 +1,7 @@
 #include "screens/WifiPage.h"
 
+#include "app/CurrentLanguage.h"
 #include "app/MessageBoxes.h"
-#include "app/TForm1.h"
 #include "hid/ControlText.h"
 #include "hid/device/UnitLink.h"
 #include "protocol/core/Commands.h"
@@ -19,14 +19,15 @@
 
 namespace breezekit {
 
-WifiPage::WifiPage(TForm1& form, UnitLink& link, UserActions& actions)
-    : form_(form), link_(link), actions_(actions) {
-    QObject::connect(form.Button_Search_Wi_Fi, &QPushButton::clicked, &form,
-                     [this] { Button_Search_Wi_FiClick(); });
-    QObject::connect(form.Button_Apply_Save_Wi_Fi, &QPushButton::clicked, &form,
-                     [this] { Button_Apply_Save_Wi_FiClick(); });
-    QObject::connect(form.Timer1, &QTimer::timeout, &form, [this] { Timer1Timer(); });
-    QObject::connect(form.Timer2, &QTimer::timeout, &form, [this] { Timer2Timer(); });
+WifiPage::WifiPage(Controls controls, DeviceSettings& settings, const CurrentLanguage& language,
+                   UnitLink& link, UserActions& actions, QWidget* window)
+    : c_(controls), settings_(settings), language_(language), link_(link), actions_(actions),
+      window_(window) {
+    connect(c_.Button_Search_Wi_Fi, &QPushButton::clicked, this, [this] { Button_Search_Wi_FiClick(); });
+    connect(c_.Button_Apply_Save_Wi_Fi, &QPushButton::clicked, this,
+            [this] { Button_Apply_Save_Wi_FiClick(); });
+    connect(c_.Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    connect(c_.Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
     link.setReportHandler(CmdSearch, [this](const InputReport& report) { onSearchReport(report); });
     // The module's answers to the command lines are not used.
     link.setReportHandler(CmdModuleText, [](const InputReport&) {});
@@ -34,9 +35,9 @@ WifiPage::WifiPage(TForm1& form, UnitLink& link, UserActions& actions)
 
 void WifiPage::Button_Search_Wi_FiClick() {
     actions_.run([this] {
-        if (!form_.Timer1->isActive()) form_.Timer1->start();
-        form_.ComboBox_Wi_Fi_name->clear();
-        form_.ComboBox_Wi_Fi_name->setEditText(form_.text(kRowPleaseWait));
+        if (!c_.Timer1->isActive()) c_.Timer1->start();
+        c_.ComboBox_Wi_Fi_name->clear();
+        c_.ComboBox_Wi_Fi_name->setEditText(language_.text(kRowPleaseWait));
         link_.sendSequence(searchRequestCommands());
     });
 }
@@ -47,14 +48,14 @@ void WifiPage::Timer1Timer() {
 
 void WifiPage::Timer2Timer() {
     link_.sendSequence(searchEndCommands());
-    form_.Timer2->stop();
+    c_.Timer2->stop();
 }
 
 void WifiPage::onSearchReport(const InputReport& report) {
-    form_.Timer1->stop();
-    if (!form_.Timer2->isActive()) form_.Timer2->start();
-    form_.ComboBox_Wi_Fi_name->addItem(controlText(networkNameOfLine(report.text())));
-    if (form_.ComboBox_Wi_Fi_name->currentIndex() != 0) form_.ComboBox_Wi_Fi_name->setCurrentIndex(0);
+    c_.Timer1->stop();
+    if (!c_.Timer2->isActive()) c_.Timer2->start();
+    c_.ComboBox_Wi_Fi_name->addItem(controlText(networkNameOfLine(report.text())));
+    if (c_.ComboBox_Wi_Fi_name->currentIndex() != 0) c_.ComboBox_Wi_Fi_name->setCurrentIndex(0);
 }
 
 void WifiPage::Button_Apply_Save_Wi_FiClick() {
@@ -63,27 +64,27 @@ void WifiPage::Button_Apply_Save_Wi_FiClick() {
 
 void WifiPage::applyWifiSettings() {
     WifiInputs inputs;
-    inputs.role = form_.RadioButton_master->isChecked() ? Role::Master : Role::Slave;
+    inputs.role = c_.RadioButton_master->isChecked() ? Role::Master : Role::Slave;
     inputs.connection =
-        form_.RadioButton_with_router->isChecked() ? Connection::WithRouter : Connection::WithoutRouter;
-    inputs.networkName = form_.ComboBox_Wi_Fi_name->currentText().toStdU16String();
-    inputs.password = form_.Edit_Password->text().toStdU16String();
-    inputs.channelItem = form_.ComboBox_Wi_Fi_channel->currentIndex();
-    inputs.securityItem = form_.ComboBox_Security_WI_FI->currentIndex();
-    inputs.slaveNumberItem = form_.ComboBox_Number_Slave->currentIndex();
-    inputs.slaveAddressingItem = form_.ComboBox_IP_Slave->currentIndex();
-    inputs.slaveIp = form_.JvIPAddress_IP_Slave->address();
-    inputs.masterIp = form_.JvIPAddress_IP_Master->address();
-    inputs.gateway = form_.JvGateway->address();
+        c_.RadioButton_with_router->isChecked() ? Connection::WithRouter : Connection::WithoutRouter;
+    inputs.networkName = c_.ComboBox_Wi_Fi_name->currentText().toStdU16String();
+    inputs.password = c_.Edit_Password->text().toStdU16String();
+    inputs.channelItem = c_.ComboBox_Wi_Fi_channel->currentIndex();
+    inputs.securityItem = c_.ComboBox_Security_WI_FI->currentIndex();
+    inputs.slaveNumberItem = c_.ComboBox_Number_Slave->currentIndex();
+    inputs.slaveAddressingItem = c_.ComboBox_IP_Slave->currentIndex();
+    inputs.slaveIp = c_.JvIPAddress_IP_Slave->address();
+    inputs.masterIp = c_.JvIPAddress_IP_Master->address();
+    inputs.gateway = c_.JvGateway->address();
 
-    const WifiApplyResult result = applyWifi(form_.deviceSettings, inputs);
+    const WifiApplyResult result = applyWifi(settings_, inputs);
     if (result.messageRow == kRowNotANumber) {
         // The toolkit's own error when a list gives no number.
-        messages::showStopError(&form_, form_.text(result.messageRow));
+        messages::showStopError(window_, language_.text(result.messageRow));
         return;
     }
     if (result.messageRow != 0) {
-        messages::showMessage(&form_, form_.text(result.messageRow));
+        messages::showMessage(window_, language_.text(result.messageRow));
         return;
     }
     link_.sendSequence(result.commands);

@@ -1,16 +1,48 @@
 #pragma once
 
+#include <QObject>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QWidget;
+
 namespace breezekit {
 
-class TForm1;
+struct CurrentLanguage;
+struct DeviceSettings;
+class InputReport;
+class IpAddressEdit;
 class UnitLink;
 class UserActions;
-class InputReport;
 
 // The network search and the Wi-Fi Apply/Save.
-class WifiPage {
+class WifiPage : public QObject {
+    Q_OBJECT
   public:
-    WifiPage(TForm1& form, UnitLink& link, UserActions& actions);
+    struct Controls {
+        QPushButton* Button_Search_Wi_Fi;
+        QComboBox* ComboBox_Wi_Fi_name;
+        QRadioButton* RadioButton_master;
+        QRadioButton* RadioButton_with_router;
+        QComboBox* ComboBox_Security_WI_FI;
+        QLineEdit* Edit_Password;
+        QComboBox* ComboBox_Wi_Fi_channel;
+        QComboBox* ComboBox_Number_Slave;
+        QComboBox* ComboBox_IP_Slave;
+        IpAddressEdit* JvIPAddress_IP_Slave;
+        IpAddressEdit* JvIPAddress_IP_Master;
+        IpAddressEdit* JvGateway;
+        QPushButton* Button_Apply_Save_Wi_Fi;
+        // The search repeats its request until the first answer, then ends the search.
+        QTimer* Timer1;
+        QTimer* Timer2;
+    };
+
+    WifiPage(Controls controls, DeviceSettings& settings, const CurrentLanguage& language, UnitLink& link,
+             UserActions& actions, QWidget* window);
 
     void Button_Search_Wi_FiClick();
     void Timer1Timer();
@@ -21,9 +53,12 @@ class WifiPage {
     void applyWifiSettings();
     void onSearchReport(const InputReport& report);
 
-    TForm1& form_;
+    Controls c_;
+    DeviceSettings& settings_;
+    const CurrentLanguage& language_;
     UnitLink& link_;
     UserActions& actions_;
+    QWidget* window_;
 };
 
 } // namespace breezekit

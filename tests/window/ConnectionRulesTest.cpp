@@ -1,6 +1,7 @@
 #include "screens/ConnectionRules.h"
 
 #include "SimWindow.h"
+#include "app/CurrentLanguage.h"
 #include "screens/IpAddressEdit.h"
 #include "text/core/TextTable.h"
 
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+#include <memory>
 
 using namespace breezekit;
 using breezekit::testing::SimWindow;
@@ -129,6 +131,7 @@ class ConnectionRulesTest : public QObject {
     void passwordFieldFollowsThePath();
     void slaveAddressFieldFollowsDhcp();
     void masterAddressKeyUpCopiesIntoTheGateway();
+    void handlersEndWithTheRules();
 };
 
 void ConnectionRulesTest::everyRouteGivesTheCombinationsColumn_data() {
@@ -267,6 +270,59 @@ void ConnectionRulesTest::masterAddressKeyUpCopiesIntoTheGateway() {
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Shift);
         QCOMPARE(form.JvGateway->text(), QStringLiteral("172.16.5.1"));
     }
+}
+
+// The rules need only their own controls, and a control that outlives them runs no handler of theirs.
+void ConnectionRulesTest::handlersEndWithTheRules() {
+    QWidget page;
+    auto radio = [&page] { return new QRadioButton(&page); };
+    auto label = [&page] { return new QLabel(&page); };
+    auto group = [&page] { return new QWidget(&page); };
+    auto address = [&page] { return new IpAddressEdit(&page); };
+    auto* master = radio();
+    auto* slave = radio();
+    auto* noRouter = radio();
+    auto* withRouter = radio();
+    auto* security = new QComboBox(&page);
+    security->addItems({QStringLiteral("OPEN"), QStringLiteral("WPA_PSK")});
+    auto* slaveAddressing = new QComboBox(&page);
+    auto* channel = group();
+    const ConnectionRules::Controls controls{
+        .RadioButton_master = master,
+        .RadioButton_slave = slave,
+        .RadioButton_without_router = noRouter,
+        .RadioButton_with_router = withRouter,
+        .Panel_Wi_Fi_name = group(),
+        .Label_type_security = label(),
+        .ComboBox_Security_WI_FI = security,
+        .Label_Password = label(),
+        .Edit_Password = new QLineEdit(&page),
+        .Panel_Wi_Fi_channel = channel,
+        .Panel_Number_of_slave = group(),
+        .Panel_IP_Slave = group(),
+        .ComboBox_IP_Slave = slaveAddressing,
+        .JvIPAddress_IP_Slave = address(),
+        .Panel_IP_Master = group(),
+        .JvIPAddress_IP_Master = address(),
+        .Label_Gateway = label(),
+        .JvGateway = address(),
+        .Panel_Master_State_connection = group(),
+        .Panel_Wi_Fi_State_connection = group(),
+    };
+    noRouter->setChecked(true);
+    master->setChecked(true);
+    CurrentLanguage language;
+    auto rules = std::make_unique<ConnectionRules>(controls, language);
+
+    slave->setChecked(true);
+    QVERIFY(channel->isHidden());
+    QCOMPARE(controls.Label_Password->text(), QString::fromUtf8(textTableEntry(kRowPassword, language.index)));
+
+    rules.reset();
+    controls.Label_Password->setText(QStringLiteral("mark"));
+    master->setChecked(true);
+    QVERIFY(channel->isHidden());
+    QCOMPARE(controls.Label_Password->text(), QStringLiteral("mark"));
 }
 
 QTEST_MAIN(ConnectionRulesTest)
