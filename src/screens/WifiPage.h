@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/core/WifiApply.h"
+
 namespace breezekit {
 
 class TForm1;
@@ -20,6 +22,8 @@ class WifiPage {
   private:
     void applyWifiSettings();
     void onSearchReport(const InputReport& report);
+    // The message of an Apply that sent nothing.
+    void showOutcome(WifiApplyOutcome outcome);
 
     TForm1& form_;
     UnitLink& link_;
