@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (withRouterOfConnectionType(value).has_value() && value != 1 && value != 2) __builtin_trap();
     if (const auto item = securityItemOfDigit(value); item && securityDigitOfItem(*item) != value)
         __builtin_trap();
-    if (const auto item = slaveItemOfNumber(value); item && slaveNumberOfItem(*item) != value) __builtin_trap();
+    if (const auto item = slaveItemOfNumber(value); item && slaveNumberOfItem(*item) != value)
+        __builtin_trap();
     if (const auto item = channelItemOfNumber(value); item && channelOfItem(*item) != value) __builtin_trap();
 
     // The rest as a payload: the address fields take one character per byte, wide text from pairs.

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (serial.size() > text.size()) __builtin_trap();
     if (text.size() > size) __builtin_trap();
 
-    const std::uint32_t seconds = secondsFrom24(report.payloadByte(1), report.payloadByte(2), report.payloadByte(3));
+    const std::uint32_t seconds =
+        secondsFrom24(report.payloadByte(1), report.payloadByte(2), report.payloadByte(3));
     // Out-of-range languages included: the table answers those with empty headings.
     const int language = size > 0 ? static_cast<int>(data[size - 1] % (kLanguageCount + 2)) - 1 : 0;
     const std::string counter = filterCounterText(seconds, language);

@@ -173,24 +173,27 @@ using enum WifiApplyOutcome;
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, WifiApplyCheck,
-    testing::Values(
-        CheckCase{"ShortSecuredPassword", Role::Master, Connection::WithoutRouter, u"", u"1234567", 2, PasswordLength},
-        CheckCase{"EmptyNameMasterWithRouter", Role::Master, Connection::WithRouter, u"", u"x", 2, NameLength},
-        CheckCase{"EmptyNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter, u"", u"", 0, NameLength},
-        CheckCase{"EmptyNameSlaveWithRouter", Role::Slave, Connection::WithRouter, u"", u"12345678", 1, NameLength},
-        CheckCase{"CyrillicName", Role::Slave, Connection::WithRouter, u"\u0414\u043E\u043C", u"12345678", 1,
-                  NameUnsendable},
-        CheckCase{"CyrillicNameMasterWithRouter", Role::Master, Connection::WithRouter, u"\u0414", u"x", 1,
-                  NameUnsendable},
-        CheckCase{"CyrillicNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter, u"\u0414", u"", 0,
-                  NameUnsendable},
-        CheckCase{"ChinesePassword", Role::Master, Connection::WithRouter, u"Home", u"\u5BC6\u7801abcdefgh",
-                  1, PasswordUnsendable},
-        CheckCase{"UnsendableNameWhileHidden", Role::Master, Connection::WithoutRouter, u"\u0414", u"12345678", 2,
-                  NameUnsendableHidden},
-        // Both faults: the characters are named first, one message only.
-        CheckCase{"ShortCyrillicPassword", Role::Master, Connection::WithoutRouter, u"",
-                  u"\u043F\u0430\u0440", 2, PasswordUnsendable}),
+    testing::Values(CheckCase{"ShortSecuredPassword", Role::Master, Connection::WithoutRouter, u"",
+                              u"1234567", 2, PasswordLength},
+                    CheckCase{"EmptyNameMasterWithRouter", Role::Master, Connection::WithRouter, u"", u"x", 2,
+                              NameLength},
+                    CheckCase{"EmptyNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter, u"", u"",
+                              0, NameLength},
+                    CheckCase{"EmptyNameSlaveWithRouter", Role::Slave, Connection::WithRouter, u"",
+                              u"12345678", 1, NameLength},
+                    CheckCase{"CyrillicName", Role::Slave, Connection::WithRouter, u"\u0414\u043E\u043C",
+                              u"12345678", 1, NameUnsendable},
+                    CheckCase{"CyrillicNameMasterWithRouter", Role::Master, Connection::WithRouter, u"\u0414",
+                              u"x", 1, NameUnsendable},
+                    CheckCase{"CyrillicNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter,
+                              u"\u0414", u"", 0, NameUnsendable},
+                    CheckCase{"ChinesePassword", Role::Master, Connection::WithRouter, u"Home",
+                              u"\u5BC6\u7801abcdefgh", 1, PasswordUnsendable},
+                    CheckCase{"UnsendableNameWhileHidden", Role::Master, Connection::WithoutRouter, u"\u0414",
+                              u"12345678", 2, NameUnsendableHidden},
+                    // Both faults: the characters are named first, one message only.
+                    CheckCase{"ShortCyrillicPassword", Role::Master, Connection::WithoutRouter, u"",
+                              u"\u043F\u0430\u0440", 2, PasswordUnsendable}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 TEST(WifiApply, ChecksThatDoNotApply) {

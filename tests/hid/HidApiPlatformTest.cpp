@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QStringList>
 #include <QTest>
-
 #include <vector>
 
 using namespace breezekit;
@@ -23,7 +22,8 @@ void HidApiPlatformTest::enumeratesWithIdentities() {
     if (nodes.isEmpty()) QSKIP("No /dev/hidraw* node on this machine: nothing to enumerate");
     HidApiPlatform platform;
     const std::vector<HidInterfaceInfo> present = platform.enumerate();
-    QVERIFY2(!present.empty(), qPrintable(QStringLiteral("hidraw nodes %1, none enumerated").arg(nodes.join(' '))));
+    QVERIFY2(!present.empty(),
+             qPrintable(QStringLiteral("hidraw nodes %1, none enumerated").arg(nodes.join(' '))));
     for (const HidInterfaceInfo& info : present) {
         QVERIFY(!info.path.empty());
         // The kernel's HID device name: bus:vendor:product.instance.

@@ -1,10 +1,10 @@
 #include "PaintedColour.h"
 #include "SimWindow.h"
-#include "screens/StatusPanels.h"
 #include "app/Colours.h"
 #include "hid/device/HidController.h"
 #include "hid/device/HidDevice.h"
 #include "protocol/core/Commands.h"
+#include "screens/StatusPanels.h"
 #include "text/LanguageSwitch.h"
 #include "text/core/TextTable.h"
 
@@ -221,7 +221,8 @@ void DeviceListTest::ignoresReportsOfOtherUnits() {
     int otherSerials = 0;
     int otherWifi = 0;
     HidController& controller = w.link().controller();
-    controller.OnDeviceData = [&, forward = controller.OnDeviceData](HidDevice& device, const InputReport& report) {
+    controller.OnDeviceData = [&, forward = controller.OnDeviceData](HidDevice& device,
+                                                                     const InputReport& report) {
         if (&device != w.link().CurrentDevice()) {
             otherSerials += report.serialNumber().find(u"OTHERUNIT") != std::u16string::npos ? 1 : 0;
             otherWifi += report.code() == CmdWifiState ? 1 : 0;

@@ -1,11 +1,12 @@
+#include "protocol/StatusPolling.h"
+
 #include "PaintedColour.h"
 #include "SimWindow.h"
-#include "screens/StatusPanels.h"
 #include "UnitReplies.h"
 #include "app/Colours.h"
 #include "protocol/core/Commands.h"
-#include "protocol/StatusPolling.h"
 #include "protocol/core/CounterText.h"
+#include "screens/StatusPanels.h"
 #include "text/LanguageSwitch.h"
 #include "text/core/TextTable.h"
 
@@ -13,7 +14,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-
 #include <algorithm>
 #include <chrono>
 
@@ -191,7 +191,8 @@ void StatusPollingTest::realTicksNeverComeEarly() {
     QTimer& timer = *win.form().Timer3;
     timer.stop();
     std::vector<std::chrono::steady_clock::time_point> ticks;
-    QObject::connect(&timer, &QTimer::timeout, &timer, [&] { ticks.push_back(std::chrono::steady_clock::now()); });
+    QObject::connect(&timer, &QTimer::timeout, &timer,
+                     [&] { ticks.push_back(std::chrono::steady_clock::now()); });
     const auto start = std::chrono::steady_clock::now();
     timer.start();
     constexpr std::size_t kTicks = 4;

@@ -274,7 +274,8 @@ void WifiApplyWindowTest::hiddenUnsendableNameNamesTheChoicesThatShowIt() {
     form.ComboBox_Wi_Fi_name->setEditText(QStringLiteral("Дом"));
     clickApply(w);
     const auto caption = [&](int row) { return QString::fromUtf8(textTableEntry(row, language)); };
-    const QString expected = caption(kRowHiddenNameUnsendable).arg(caption(kRowWithRouter), caption(kRowSlave));
+    const QString expected =
+        caption(kRowHiddenNameUnsendable).arg(caption(kRowWithRouter), caption(kRowSlave));
     QCOMPARE(w.messages(), QStringList{expected});
     QCOMPARE(w.messageKinds(), std::vector<Kind>{Kind::Message});
     QVERIFY(expected.contains(caption(kRowWithRouter)) && expected.contains(caption(kRowSlave)));
