@@ -78,16 +78,41 @@ void WifiPage::applyWifiSettings() {
     inputs.gateway = c_.JvGateway->address();
 
     const WifiApplyResult result = applyWifi(settings_, inputs);
-    if (result.messageRow == kRowNotANumber) {
-        // The toolkit's own error when a list gives no number.
-        messages::showStopError(window_, language_.text(result.messageRow));
+    if (result.outcome == WifiApplyOutcome::Sent) {
+        link_.sendSequence(result.commands);
         return;
     }
-    if (result.messageRow != 0) {
-        messages::showMessage(window_, language_.text(result.messageRow));
+    showOutcome(result.outcome);
+}
+
+void WifiPage::showOutcome(WifiApplyOutcome outcome) {
+    using enum WifiApplyOutcome;
+    struct Message {
+        WifiApplyOutcome outcome;
+        int row;
+        bool stopError; // the toolkit's own error when a list gives no number
+        int firstArgRow = -1;
+        int secondArgRow = -1;
+    };
+    static constexpr Message kMessages[] = {
+        {NoNumberSelected, kRowNotANumber, true},
+        {NameUnsendable, kRowNameUnsendable, false},
+        // The captions of the choices that show the name's field again.
+        {NameUnsendableHidden, kRowHiddenNameUnsendable, false, kRowWithRouter, kRowSlave},
+        {PasswordUnsendable, kRowPasswordUnsendable, false},
+        {NameLength, kRowNameLength, false},
+        {PasswordLength, kRowPasswordLength, false},
+    };
+    for (const Message& m : kMessages) {
+        if (m.outcome != outcome) continue;
+        QString text = language_.text(m.row);
+        if (m.firstArgRow >= 0) text = text.arg(language_.text(m.firstArgRow), language_.text(m.secondArgRow));
+        if (m.stopError)
+            messages::showStopError(window_, text);
+        else
+            messages::showMessage(window_, text);
         return;
     }
-    link_.sendSequence(result.commands);
 }
 
 } // namespace breezekit

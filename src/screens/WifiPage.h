@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/core/WifiApply.h"
+
 #include <QObject>
 
 class QComboBox;
@@ -52,6 +54,8 @@ class WifiPage : public QObject {
   private:
     void applyWifiSettings();
     void onSearchReport(const InputReport& report);
+    // The message of an Apply that sent nothing.
+    void showOutcome(WifiApplyOutcome outcome);
 
     Controls c_;
     DeviceSettings& settings_;

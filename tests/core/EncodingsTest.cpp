@@ -80,6 +80,15 @@ TEST(Encodings, TimeOfDayText) {
     EXPECT_EQ(secondsOfTime({23, 59}), 23u * 3600 + 59 * 60);
 }
 
+TEST(Encodings, TwoDigitsPadsOnlyBelowTen) {
+    struct Case {
+        unsigned number;
+        const char* text;
+    } cases[] = {{0, "00"}, {7, "07"}, {9, "09"}, {10, "10"}, {59, "59"}, {364, "364"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(twoDigits(c.number), c.text) << c.number;
+}
+
 TEST(Encodings, TimeOfReportedSecondsDropsDaysAndSeconds) {
     struct Case {
         std::uint32_t seconds;

@@ -1,7 +1,9 @@
 #include "text/core/Languages.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 
 namespace breezekit {
 namespace {
@@ -17,19 +19,27 @@ TEST_P(OsLanguage, MapsTheIsoCodeToTheLanguageIndex) {
     EXPECT_EQ(languageFromOsCode(GetParam().code), GetParam().expected) << GetParam().code;
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, OsLanguage,
-                         testing::Values(OsCodeCase{"ru", Russian}, OsCodeCase{"en", English},
-                                         OsCodeCase{"zh", Chinese}, OsCodeCase{"uk", Ukrainian},
-                                         OsCodeCase{"de", German}, OsCodeCase{"da", Danish},
-                                         OsCodeCase{"pl", Polish}, OsCodeCase{"no", Norwegian},
-                                         // Bokmål and Nynorsk are what systems report for Norwegian.
-                                         OsCodeCase{"nb", Norwegian}, OsCodeCase{"nn", Norwegian},
-                                         // Anything else, or a failed query, is English.
-                                         OsCodeCase{"fr", English}, OsCodeCase{"", English},
-                                         OsCodeCase{"C", English},
-                                         // Whole and case-sensitive.
-                                         OsCodeCase{"DE", English}, OsCodeCase{"de_DE", English},
-                                         OsCodeCase{"d", English}, OsCodeCase{"rus", English}));
+INSTANTIATE_TEST_SUITE_P(
+    Codes, OsLanguage,
+    testing::Values(OsCodeCase{"ru", Russian}, OsCodeCase{"en", English}, OsCodeCase{"zh", Chinese},
+                    OsCodeCase{"uk", Ukrainian}, OsCodeCase{"de", German}, OsCodeCase{"da", Danish},
+                    OsCodeCase{"pl", Polish}, OsCodeCase{"no", Norwegian},
+                    // Bokmål and Nynorsk are what systems report for Norwegian.
+                    OsCodeCase{"nb", Norwegian}, OsCodeCase{"nn", Norwegian},
+                    // Anything else, or a failed query, is English.
+                    OsCodeCase{"fr", English}, OsCodeCase{"", English}, OsCodeCase{"C", English},
+                    // Whole and case-sensitive.
+                    OsCodeCase{"DE", English}, OsCodeCase{"de_DE", English}, OsCodeCase{"d", English},
+                    OsCodeCase{"rus", English}),
+    // Named by the code, so names stay the same from build to build.
+    [](const testing::TestParamInfo<OsCodeCase>& info) {
+        std::string name = std::to_string(info.index) + "_";
+        const std::string_view code = info.param.code;
+        if (code.empty()) return name + "empty";
+        for (char c : code)
+            name += std::isalnum(static_cast<unsigned char>(c)) ? std::string(1, c) : "_";
+        return name;
+    });
 
 TEST(StoredLanguage, OnlyALanguageIndexCounts) {
     for (long long value = 0; value < 8; ++value)

@@ -78,7 +78,7 @@ TEST_P(WifiApplyCombination, TakesItsFieldsAndCarriesTheOthersOver) {
     const CombinationCase& c = GetParam();
     DeviceSettings settings = readBack();
     const WifiApplyResult result = applyWifi(settings, page(c.role, c.connection));
-    EXPECT_EQ(result.messageRow, 0);
+    EXPECT_EQ(result.outcome, WifiApplyOutcome::Sent);
     EXPECT_EQ(settings, c.expected);
     EXPECT_EQ(result.commands, group(c.expected));
 }
@@ -120,7 +120,7 @@ TEST(WifiApply, SlaveWithRouterAndDhcpSendsTheFlagOne) {
     DeviceSettings settings;
     WifiInputs in = page(Role::Slave, Connection::WithRouter);
     in.slaveAddressingItem = 0;
-    ASSERT_EQ(applyWifi(settings, in).messageRow, 0);
+    ASSERT_EQ(applyWifi(settings, in).outcome, WifiApplyOutcome::Sent);
     EXPECT_EQ(settings.SlaveDhcp, 1);
 }
 
@@ -142,7 +142,7 @@ struct CheckCase {
     const char16_t* networkName;
     const char16_t* password;
     int securityItem;
-    int row;
+    WifiApplyOutcome outcome;
 };
 
 // Test names show the case's name instead of its bytes.
@@ -160,7 +160,7 @@ TEST_P(WifiApplyCheck, FailsWithItsMessageAndSendsNothing) {
     in.password = c.password;
     in.securityItem = c.securityItem;
     const WifiApplyResult result = applyWifi(settings, in);
-    EXPECT_EQ(result.messageRow, c.row);
+    EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_TRUE(result.commands.empty());
     // The fields and texts were taken all the same; a text that cannot be sent is never stored.
     EXPECT_EQ(settings.DeviceMode, c.role == Role::Master ? 1 : 0);
@@ -169,22 +169,31 @@ TEST_P(WifiApplyCheck, FailsWithItsMessageAndSendsNothing) {
     EXPECT_EQ(settings.Password, isSendableText(c.password) ? std::u16string(c.password) : u"");
 }
 
+using enum WifiApplyOutcome;
+
 INSTANTIATE_TEST_SUITE_P(
     Checks, WifiApplyCheck,
-    testing::Values(
-        CheckCase{"ShortSecuredPassword", Role::Master, Connection::WithoutRouter, u"", u"1234567", 2, 58},
-        CheckCase{"EmptyNameMasterWithRouter", Role::Master, Connection::WithRouter, u"", u"x", 2, 57},
-        CheckCase{"EmptyNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter, u"", u"", 0, 57},
-        CheckCase{"EmptyNameSlaveWithRouter", Role::Slave, Connection::WithRouter, u"", u"12345678", 1, 57},
-        CheckCase{"CyrillicName", Role::Slave, Connection::WithRouter, u"\u0414\u043E\u043C", u"12345678", 1,
-                  16},
-        CheckCase{"ChinesePassword", Role::Master, Connection::WithRouter, u"Home", u"\u5BC6\u7801abcdefgh",
-                  1, 17},
-        CheckCase{"HiddenNameStillSent", Role::Master, Connection::WithoutRouter, u"\u0414", u"12345678", 2,
-                  16},
-        // Both faults: the characters are named first, one message only.
-        CheckCase{"ShortCyrillicPassword", Role::Master, Connection::WithoutRouter, u"",
-                  u"\u043F\u0430\u0440", 2, 17}),
+    testing::Values(CheckCase{"ShortSecuredPassword", Role::Master, Connection::WithoutRouter, u"",
+                              u"1234567", 2, PasswordLength},
+                    CheckCase{"EmptyNameMasterWithRouter", Role::Master, Connection::WithRouter, u"", u"x", 2,
+                              NameLength},
+                    CheckCase{"EmptyNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter, u"", u"",
+                              0, NameLength},
+                    CheckCase{"EmptyNameSlaveWithRouter", Role::Slave, Connection::WithRouter, u"",
+                              u"12345678", 1, NameLength},
+                    CheckCase{"CyrillicName", Role::Slave, Connection::WithRouter, u"\u0414\u043E\u043C",
+                              u"12345678", 1, NameUnsendable},
+                    CheckCase{"CyrillicNameMasterWithRouter", Role::Master, Connection::WithRouter, u"\u0414",
+                              u"x", 1, NameUnsendable},
+                    CheckCase{"CyrillicNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter,
+                              u"\u0414", u"", 0, NameUnsendable},
+                    CheckCase{"ChinesePassword", Role::Master, Connection::WithRouter, u"Home",
+                              u"\u5BC6\u7801abcdefgh", 1, PasswordUnsendable},
+                    CheckCase{"UnsendableNameWhileHidden", Role::Master, Connection::WithoutRouter, u"\u0414",
+                              u"12345678", 2, NameUnsendableHidden},
+                    // Both faults: the characters are named first, one message only.
+                    CheckCase{"ShortCyrillicPassword", Role::Master, Connection::WithoutRouter, u"",
+                              u"\u043F\u0430\u0440", 2, PasswordUnsendable}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 TEST(WifiApply, ChecksThatDoNotApply) {
@@ -207,7 +216,7 @@ TEST(WifiApply, ChecksThatDoNotApply) {
         in.password = c.password;
         in.securityItem = c.securityItem;
         const WifiApplyResult result = applyWifi(settings, in);
-        EXPECT_EQ(result.messageRow, 0) << std::u16string_view(c.networkName).size();
+        EXPECT_EQ(result.outcome, WifiApplyOutcome::Sent) << std::u16string_view(c.networkName).size();
         ASSERT_EQ(result.commands.size(), 15u);
         EXPECT_EQ(result.commands[6].payload, c.networkName);
         EXPECT_EQ(result.commands[7].payload, c.password);
@@ -220,9 +229,9 @@ TEST(WifiApply, FailedCheckStillTakesChannelAndSecurityForTheNextApply) {
     in.password = u"1234567";
     in.channelItem = 0;
     in.securityItem = 2;
-    ASSERT_EQ(applyWifi(settings, in).messageRow, kRowPasswordLength);
+    ASSERT_EQ(applyWifi(settings, in).outcome, WifiApplyOutcome::PasswordLength);
     const WifiApplyResult next = applyWifi(settings, page(Role::Master, Connection::WithRouter));
-    ASSERT_EQ(next.messageRow, 0);
+    ASSERT_EQ(next.outcome, WifiApplyOutcome::Sent);
     EXPECT_EQ(next.commands[9].payload, b(1));
     EXPECT_EQ(next.commands[10].payload, b('3'));
 }
@@ -243,7 +252,7 @@ TEST(WifiApply, ListWithoutSelectionStopsWhereItIsRead) {
         in.networkName = u""; // the stop comes before the name is checked
         (c.channelMissing ? in.channelItem : in.slaveNumberItem) = -1;
         const WifiApplyResult result = applyWifi(settings, in);
-        EXPECT_EQ(result.messageRow, kRowNotANumber);
+        EXPECT_EQ(result.outcome, WifiApplyOutcome::NoNumberSelected);
         EXPECT_TRUE(result.commands.empty());
         DeviceSettings expected = readBack();
         expected.DeviceMode = c.role == Role::Master ? 1 : 0;
@@ -259,10 +268,10 @@ TEST(WifiApply, ListsThatTheCombinationDoesNotReadMayBeEmpty) {
     WifiInputs in = page(Role::Master, Connection::WithRouter);
     in.channelItem = -1;
     in.slaveNumberItem = -1;
-    EXPECT_EQ(applyWifi(settings, in).messageRow, 0);
+    EXPECT_EQ(applyWifi(settings, in).outcome, WifiApplyOutcome::Sent);
     in = page(Role::Slave, Connection::WithRouter);
     in.channelItem = -1;
-    EXPECT_EQ(applyWifi(settings, in).messageRow, 0);
+    EXPECT_EQ(applyWifi(settings, in).outcome, WifiApplyOutcome::Sent);
 }
 
 } // namespace

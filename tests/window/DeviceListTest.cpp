@@ -1,10 +1,10 @@
 #include "PaintedColour.h"
 #include "SimWindow.h"
-#include "screens/StatusPanels.h"
 #include "app/Colours.h"
 #include "hid/device/HidController.h"
 #include "hid/device/HidDevice.h"
 #include "protocol/core/Commands.h"
+#include "screens/StatusPanels.h"
 #include "text/LanguageSwitch.h"
 #include "text/core/Languages.h"
 #include "text/core/TextRows.h"
@@ -245,13 +245,27 @@ void DeviceListTest::ignoresReportsOfOtherUnits() {
 
     int handled = 0;
     w.link().setReportHandler(CmdWifiState, [&](const InputReport&) { ++handled; });
-    const auto fromSecond = makeSerialReply("OTHERUNIT", 9);
-    w.unit(1).sendInputReport(fromSecond);
+    // Each unit has its own reader: nothing orders the two units' reports, so wait for the second's.
+    int otherSerials = 0;
+    int otherWifi = 0;
+    HidController& controller = w.link().controller();
+    controller.OnDeviceData = [&, forward = controller.OnDeviceData](HidDevice& device,
+                                                                     const InputReport& report) {
+        if (&device != w.link().CurrentDevice()) {
+            otherSerials += report.serialNumber().find(u"OTHERUNIT") != std::u16string::npos ? 1 : 0;
+            otherWifi += report.code() == CmdWifiState ? 1 : 0;
+        }
+        forward(device, report);
+    };
+    w.unit(1).sendInputReport(makeSerialReply("OTHERUNIT", 9));
     std::vector<std::uint8_t> wifi(65, 0);
     wifi[0] = 1;
     wifi[1] = CmdWifiState;
     w.unit(1).sendInputReport(wifi);
-    // The first unit's report comes after the second's: once it has run, the others were seen.
+    QTRY_VERIFY(otherSerials == 1 && otherWifi == 1);
+    QCOMPARE(handled, 0);
+    QCOMPARE(form.Label_Serial_number->text(), first);
+
     w.unit(0).sendInputReport(wifi);
     QTRY_COMPARE(handled, 1);
     QCOMPARE(form.Label_Serial_number->text(), first);

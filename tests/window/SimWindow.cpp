@@ -80,6 +80,13 @@ void SimWindow::clearCommands() {
         unit->clearReceivedReports();
 }
 
+std::vector<messages::Shown::Kind> SimWindow::messageKinds() const {
+    std::vector<messages::Shown::Kind> kinds;
+    for (const messages::Shown& shown : shown_)
+        kinds.push_back(shown.kind);
+    return kinds;
+}
+
 QStringList SimWindow::messages() const {
     QStringList texts;
     for (const messages::Shown& shown : shown_)

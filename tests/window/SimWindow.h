@@ -55,6 +55,8 @@ class SimWindow {
 
     // Texts of the message boxes shown so far.
     QStringList messages() const;
+    // The kinds of those boxes, in the same order.
+    std::vector<messages::Shown::Kind> messageKinds() const;
     void clearMessages() { shown_.clear(); }
 
     // Plugs or unplugs and waits until the window has rebuilt its list; false on a time-out.

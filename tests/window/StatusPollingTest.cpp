@@ -1,18 +1,21 @@
+#include "protocol/StatusPolling.h"
+
 #include "PaintedColour.h"
 #include "SimWindow.h"
-#include "screens/StatusPanels.h"
 #include "UnitReplies.h"
 #include "app/Colours.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/CounterText.h"
+#include "screens/StatusPanels.h"
 #include "text/LanguageSwitch.h"
 #include "text/core/TextTable.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 
 using namespace breezekit;
 using namespace breezekit::testing;
@@ -32,9 +35,9 @@ std::vector<SentCommand> statusRequests(const sim::VirtualInterface& unit) {
     return polls;
 }
 
-long countOf(const std::vector<SentCommand>& polls, std::uint8_t what) {
-    return std::count_if(polls.begin(), polls.end(),
-                         [&](const SentCommand& c) { return c.payload[0] == what; });
+// Ticks come from the test: the real Timer3 would make each case wait seconds for its ticks.
+void stopRealTicks(TForm1& form) {
+    form.Timer3->stop();
 }
 
 } // namespace
@@ -49,6 +52,7 @@ class StatusPollingTest : public QObject {
     void linkStateReplies();
     void filterCountReplyIsShownAndKeptForALanguageChange();
     void panelsFollowTheUnitsLinks();
+    void realTicksNeverComeEarly();
 };
 
 void StatusPollingTest::pollsOncePerTickByPage_data() {
@@ -65,27 +69,24 @@ void StatusPollingTest::pollsOncePerTickByPage() {
     QFETCH(bool, asksFilter);
     SimWindow win(1);
     TForm1& form = win.form();
+    stopRealTicks(form);
     form.PageControl->setCurrentWidget(form.findChild<QWidget*>(page));
     win.clearCommands();
 
-    QTRY_VERIFY_WITH_TIMEOUT(countOf(statusRequests(win.unit(0)), CmdWifiState) >= 3, 5000);
-    const std::vector<SentCommand> polls = statusRequests(win.unit(0));
-    const std::size_t perTick = asksFilter ? 3 : 2;
     std::vector<std::uint8_t> expectedTick = {CmdWifiState, CmdMasterState};
     if (asksFilter) expectedTick.push_back(CmdFilterTime);
-
-    std::vector<std::chrono::steady_clock::time_point> tickStarts;
-    for (std::size_t i = 0; i + perTick <= polls.size(); i += perTick) {
-        for (std::size_t k = 0; k < perTick; ++k) {
-            QCOMPARE(polls[i + k].payload[0], expectedTick[k]);
-            // the 20 ms pause between the requests of one tick
-            if (k > 0) QVERIFY(polls[i + k].at - polls[i + k - 1].at >= 19ms);
-        }
-        tickStarts.push_back(polls[i].at);
+    constexpr std::size_t kTicks = 3;
+    for (std::size_t tick = 1; tick <= kTicks; ++tick) {
+        form.statusPolling().Timer3Timer();
+        QTRY_COMPARE(statusRequests(win.unit(0)).size(), tick * expectedTick.size());
     }
-    QVERIFY(tickStarts.size() >= 3);
-    // once a second; a tick that the busy machine made late shortens only the gap after it
-    QVERIFY(tickStarts[2] - tickStarts[0] >= 1700ms);
+    const std::vector<SentCommand> polls = statusRequests(win.unit(0));
+    for (std::size_t i = 0; i < polls.size(); ++i) {
+        const std::size_t k = i % expectedTick.size();
+        QCOMPARE(polls[i].payload[0], expectedTick[k]);
+        // the 20 ms pause between the requests of one tick
+        if (k > 0) QVERIFY(polls[i].at - polls[i - 1].at >= 19ms);
+    }
 }
 
 void StatusPollingTest::noUnitNoPolls() {
@@ -97,8 +98,9 @@ void StatusPollingTest::noUnitNoPolls() {
     const QString wifiCaption = win.form().Panel_Wi_Fi_State_connection->text();
     const QString counter = win.form().Label_Timer_filter->text();
 
-    QSignalSpy ticks(win.form().Timer3, &QTimer::timeout);
-    QTRY_VERIFY_WITH_TIMEOUT(ticks.count() >= 2, 3000);
+    stopRealTicks(win.form());
+    win.form().statusPolling().Timer3Timer();
+    win.form().statusPolling().Timer3Timer();
     QVERIFY(mouse->receivedReports().empty());
     QCOMPARE(win.form().Panel_Wi_Fi_State_connection->text(), wifiCaption);
     QCOMPARE(win.form().Label_Timer_filter->text(), counter);
@@ -162,9 +164,11 @@ void StatusPollingTest::filterCountReplyIsShownAndKeptForALanguageChange() {
 void StatusPollingTest::panelsFollowTheUnitsLinks() {
     SimWindow win(1);
     TForm1& form = win.form();
+    stopRealTicks(form);
     sim::VirtualUnit& unit = *win.unit(0).unit();
     unit.setWifiState(2);
     unit.setMasterState(0);
+    form.statusPolling().Timer3Timer();
     QTRY_COMPARE(form.Panel_Wi_Fi_State_connection->text(), win.text(27));
     QCOMPARE(paintedColour(form.Panel_Wi_Fi_State_connection), kGreen);
     QCOMPARE(form.Panel_Master_State_connection->text(), win.text(30));
@@ -172,10 +176,38 @@ void StatusPollingTest::panelsFollowTheUnitsLinks() {
 
     unit.setWifiState(0);
     unit.setMasterState(1);
+    form.statusPolling().Timer3Timer();
     QTRY_COMPARE(form.Panel_Master_State_connection->text(), win.text(29));
     QTRY_COMPARE(form.Panel_Wi_Fi_State_connection->text(), win.text(28));
     QCOMPARE(paintedColour(form.Panel_Wi_Fi_State_connection), kRed);
     QCOMPARE(paintedColour(form.Panel_Master_State_connection), kGreen);
+}
+
+// The one case on the real timer: tick k never comes before start + k seconds, however late the
+// ticks before it were.
+void StatusPollingTest::realTicksNeverComeEarly() {
+    // No unit: the polling slot, which runs before the one here, returns at once instead of pausing.
+    SimWindow win;
+    QTimer& timer = *win.form().Timer3;
+    timer.stop();
+    std::vector<std::chrono::steady_clock::time_point> ticks;
+    QObject::connect(&timer, &QTimer::timeout, &timer,
+                     [&] { ticks.push_back(std::chrono::steady_clock::now()); });
+    const auto start = std::chrono::steady_clock::now();
+    timer.start();
+    constexpr std::size_t kTicks = 4;
+    QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= kTicks, 15000);
+    QStringList lateness;
+    std::vector<double> late;
+    for (std::size_t k = 1; k <= kTicks; ++k) {
+        const auto due = start + k * std::chrono::milliseconds(timer.interval());
+        QVERIFY2(ticks[k - 1] >= due, qPrintable(QStringLiteral("tick %1 came early").arg(k)));
+        late.push_back(std::chrono::duration<double, std::milli>(ticks[k - 1] - due).count());
+        lateness << QString::number(late.back(), 'f', 2);
+    }
+    const auto [least, most] = std::minmax_element(late.begin(), late.end());
+    qInfo().noquote() << "Timer3 ticks after start + k s, ms late:" << lateness.join(QStringLiteral(", "))
+                      << "spread" << QString::number(*most - *least, 'f', 2) << "ms";
 }
 
 QTEST_MAIN(StatusPollingTest)

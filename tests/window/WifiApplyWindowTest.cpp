@@ -21,6 +21,10 @@ constexpr int kRowPasswordUnsendable = 17;
 constexpr int kRowSelectDevice = 55;
 constexpr int kRowNameLength = 57;
 constexpr int kRowPasswordLength = 58;
+constexpr int kRowSlave = 4;
+constexpr int kRowWithRouter = 6;
+constexpr int kRowHiddenNameUnsendable = 66;
+using Kind = messages::Shown::Kind;
 
 using Bytes = std::vector<std::uint8_t>;
 using Commands = std::vector<SentCommand>;
@@ -104,6 +108,8 @@ class WifiApplyWindowTest : public QObject {
     void listWithoutSelectionStopsBeforeTheChecks();
     void readBackThenApplyAsMasterCarriesTheSlaveFieldsOver();
     void withoutAUnitOnlyTheGuardsMessage();
+    void hiddenUnsendableNameNamesTheChoicesThatShowIt_data();
+    void hiddenUnsendableNameNamesTheChoicesThatShowIt();
 };
 
 void WifiApplyWindowTest::sendsTheCombinationsGroup_data() {
@@ -169,8 +175,8 @@ void WifiApplyWindowTest::failedCheckSendsNothingButKeepsTheValues_data() {
     QTest::newRow("Chinese password")
         << "R"
         << "Home" << QStringLiteral("密码abcdefgh") << 3 << kRowPasswordUnsendable;
-    QTest::newRow("Cyrillic name hidden but sent")
-        << "" << QStringLiteral("Дом") << "12345678" << 3 << kRowNameUnsendable;
+    QTest::newRow("Cyrillic name, master with router")
+        << "R" << QStringLiteral("Дом") << "12345678" << 3 << kRowNameUnsendable;
 }
 
 void WifiApplyWindowTest::failedCheckSendsNothingButKeepsTheValues() {
@@ -190,6 +196,7 @@ void WifiApplyWindowTest::failedCheckSendsNothingButKeepsTheValues() {
     form.ComboBox_Security_WI_FI->setCurrentIndex(security);
     clickApply(w);
     QCOMPARE(w.messages(), QStringList{QString::fromUtf8(textTableEntry(row, German))});
+    QCOMPARE(w.messageKinds(), std::vector<Kind>{Kind::Message});
     QVERIFY(w.commands(0).empty());
     const DeviceSettings& s = form.deviceSettings;
     QCOMPARE(s.DeviceMode, route.startsWith(QLatin1Char('S')) ? 0 : 1);
@@ -238,6 +245,7 @@ void WifiApplyWindowTest::listWithoutSelectionStopsBeforeTheChecks() {
     (route.isEmpty() ? form.ComboBox_Wi_Fi_channel : form.ComboBox_Number_Slave)->setCurrentIndex(-1);
     clickApply(w);
     QCOMPARE(w.messages(), QStringList{QString::fromUtf8(textTableEntry(kRowNotANumber, Polish))});
+    QCOMPARE(w.messageKinds(), std::vector<Kind>{Kind::StopError});
     QVERIFY(w.commands(0).empty());
     DeviceSettings expected;
     readBackInto(expected);
@@ -245,6 +253,35 @@ void WifiApplyWindowTest::listWithoutSelectionStopsBeforeTheChecks() {
     expected.ConnectionType = route.isEmpty() ? 2 : 1;
     expected.MasterIp = route == QStringLiteral("SR") ? u"\x0A\x01\x02\x03" : u"\xC0\xA8\x04\x01";
     QCOMPARE(form.deviceSettings, expected);
+}
+
+void WifiApplyWindowTest::hiddenUnsendableNameNamesTheChoicesThatShowIt_data() {
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(English);
+    QTest::newRow("Russian") << int(Russian);
+    QTest::newRow("Chinese") << int(Chinese);
+}
+
+void WifiApplyWindowTest::hiddenUnsendableNameNamesTheChoicesThatShowIt() {
+    QFETCH(int, language);
+    SimWindow w(1);
+    TForm1& form = w.form();
+    form.show();
+    form.language.index = static_cast<std::uint8_t>(language);
+    readBackInto(form.deviceSettings);
+    fillPage(form);
+    // Master without router: the name's field is hidden but its text still goes out.
+    form.ComboBox_Wi_Fi_name->setEditText(QStringLiteral("Дом"));
+    clickApply(w);
+    const auto caption = [&](int row) { return QString::fromUtf8(textTableEntry(row, language)); };
+    const QString expected =
+        caption(kRowHiddenNameUnsendable).arg(caption(kRowWithRouter), caption(kRowSlave));
+    QCOMPARE(w.messages(), QStringList{expected});
+    QCOMPARE(w.messageKinds(), std::vector<Kind>{Kind::Message});
+    QVERIFY(expected.contains(caption(kRowWithRouter)) && expected.contains(caption(kRowSlave)));
+    QVERIFY(!expected.contains(QLatin1Char('%')));
+    QVERIFY(w.commands(0).empty());
+    QCOMPARE(form.deviceSettings.Ssid, std::u16string());
 }
 
 void WifiApplyWindowTest::readBackThenApplyAsMasterCarriesTheSlaveFieldsOver() {

@@ -23,6 +23,6 @@ constexpr std::size_t kMaxDescribedReportBytes = 16384;
 
 // Computes the report lengths from a HID report descriptor. None when the descriptor is malformed
 // (an item runs past the end, the global stack overflows, a report exceeds the limit).
-std::optional<ReportLengths> parseReportDescriptor(std::span<const std::uint8_t> descriptor);
+[[nodiscard]] std::optional<ReportLengths> parseReportDescriptor(std::span<const std::uint8_t> descriptor);
 
 } // namespace breezekit

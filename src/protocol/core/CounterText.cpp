@@ -1,13 +1,10 @@
 #include "protocol/core/CounterText.h"
 
+#include "protocol/core/Encodings.h"
 #include "text/core/TextRows.h"
 #include "text/core/TextTable.h"
 
 namespace breezekit {
-
-std::string twoDigits(unsigned number) {
-    return (number < 10 ? "0" : "") + std::to_string(number);
-}
 
 std::string filterCounterText(std::uint32_t s, int languageIndex) {
     const unsigned days = (s / 86400) % 365;

@@ -5,9 +5,6 @@
 
 namespace breezekit {
 
-// A number with a "0" in front when it is below 10.
-std::string twoDigits(unsigned number);
-
 // The filter counter text of a count of seconds in a language (UTF-8): the four headings of the text
 // table, each followed straight by its number.
 std::string filterCounterText(std::uint32_t seconds, int languageIndex);

@@ -79,11 +79,14 @@ std::optional<TimeOfDay> parseTimeText(std::string_view text) {
 }
 
 std::string timeText(TimeOfDay time) {
-    std::string text(kTimeTextLength, kTimeSeparator);
-    text[0] = static_cast<char>('0' + time.hours / 10);
-    text[1] = static_cast<char>('0' + time.hours % 10);
-    text[3] = static_cast<char>('0' + time.minutes / 10);
-    text[4] = static_cast<char>('0' + time.minutes % 10);
+    return twoDigits(static_cast<unsigned>(time.hours)) + kTimeSeparator +
+           twoDigits(static_cast<unsigned>(time.minutes));
+}
+
+std::string twoDigits(unsigned number) {
+    // Appending, not "0" + text: GCC 12 at -O3 sees a possible overlap in that and warns (-Wrestrict).
+    std::string text(number < 10 ? 1 : 0, '0');
+    text += std::to_string(number);
     return text;
 }
 

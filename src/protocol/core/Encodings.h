@@ -43,6 +43,8 @@ std::uint32_t secondsOfTime(TimeOfDay time);
 // "HH:mm" with hours 00..23 and minutes 00..59, nothing else.
 std::optional<TimeOfDay> parseTimeText(std::string_view text);
 std::string timeText(TimeOfDay time);
+// A number with a "0" in front when it is below 10; larger numbers keep all their digits.
+std::string twoDigits(unsigned number);
 // Whole days and the seconds within the minute are dropped.
 TimeOfDay timeOfSeconds(std::uint32_t seconds);
 

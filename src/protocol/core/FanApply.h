@@ -21,6 +21,6 @@ struct FanInputs {
 };
 
 // Takes the flags into settings and forms the write group; thresholds and timers are not stored.
-CommandSequence applyFan(DeviceSettings& settings, const FanInputs& inputs);
+[[nodiscard]] CommandSequence applyFan(DeviceSettings& settings, const FanInputs& inputs);
 
 } // namespace breezekit

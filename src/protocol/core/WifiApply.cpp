@@ -32,17 +32,19 @@ bool takeCombination(DeviceSettings& settings, const WifiInputs& in) {
     return true;
 }
 
-// The message row of the first check that fails, or 0.
-int check(const WifiInputs& in) {
-    if (!isSendableText(in.networkName)) return kRowNameUnsendable;
-    if (!isSendableText(in.password)) return kRowPasswordUnsendable;
-    if (in.role == Role::Master && in.connection == Connection::WithoutRouter) {
+// The first check that fails, or Sent.
+WifiApplyOutcome check(const WifiInputs& in) {
+    using enum WifiApplyOutcome;
+    const bool accessPoint = in.role == Role::Master && in.connection == Connection::WithoutRouter;
+    if (!isSendableText(in.networkName)) return accessPoint ? NameUnsendableHidden : NameUnsendable;
+    if (!isSendableText(in.password)) return PasswordUnsendable;
+    if (accessPoint) {
         if (in.password.size() < kMinSecuredPasswordLength && in.securityItem != kOpenSecurityItem)
-            return kRowPasswordLength;
+            return PasswordLength;
     } else if (in.networkName.empty()) {
-        return kRowNameLength;
+        return NameLength;
     }
-    return 0;
+    return Sent;
 }
 
 Payload byte(std::uint8_t value) {
@@ -51,15 +53,15 @@ Payload byte(std::uint8_t value) {
 } // namespace
 
 WifiApplyResult applyWifi(DeviceSettings& settings, const WifiInputs& in) {
-    if (!takeCombination(settings, in)) return {kRowNotANumber, {}};
-    const int failedRow = check(in);
+    if (!takeCombination(settings, in)) return {WifiApplyOutcome::NoNumberSelected, {}};
+    const WifiApplyOutcome outcome = check(in);
     if (isSendableText(in.networkName)) settings.Ssid = in.networkName;
     if (isSendableText(in.password)) settings.Password = in.password;
     settings.Gateway = ipv4Payload(in.gateway);
-    if (failedRow != 0) return {failedRow, {}};
+    if (outcome != WifiApplyOutcome::Sent) return {outcome, {}};
 
     const DeviceSettings& s = settings;
-    return {0,
+    return {WifiApplyOutcome::Sent,
             {
                 {CmdWriteSession, byte(kWriteSessionBegin), 0},
                 {CmdSlaveNumber, byte(s.SlaveNumber), 0},

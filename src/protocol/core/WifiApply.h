@@ -2,7 +2,6 @@
 
 #include "protocol/core/CommandSequence.h"
 #include "protocol/core/DeviceSettings.h"
-#include "text/core/TextRows.h"
 
 #include <string>
 
@@ -30,14 +29,25 @@ struct WifiInputs {
     Ipv4 gateway{};
 };
 
+// How an Apply ended; the window tells the user about every outcome but Sent.
+enum class WifiApplyOutcome {
+    Sent,
+    NoNumberSelected,     // a list the combination reads has no selection
+    NameUnsendable,       // the name has characters the framing cannot carry
+    NameUnsendableHidden, // the same, while the name's field is hidden (master without router)
+    PasswordUnsendable,
+    NameLength,     // empty name where one is needed
+    PasswordLength, // too short for a secured access point
+};
+
 struct WifiApplyResult {
-    int messageRow = 0;       // 0 when the Apply passed
-    CommandSequence commands; // empty when it did not
+    WifiApplyOutcome outcome = WifiApplyOutcome::Sent;
+    CommandSequence commands; // empty unless Sent
 };
 
 // Takes the inputs of the selected combination into settings and forms the write group. A list without
 // a selection stops the Apply where it is read; a failed check stops it after the texts and the gateway
 // were taken, except a text that cannot be sent, which is never stored.
-WifiApplyResult applyWifi(DeviceSettings& settings, const WifiInputs& inputs);
+[[nodiscard]] WifiApplyResult applyWifi(DeviceSettings& settings, const WifiInputs& inputs);
 
 } // namespace breezekit

@@ -1,0 +1,32 @@
+# The include check must fail on the fixture tree, on exactly its bad lines.
+cmake_minimum_required(VERSION 3.24)
+execute_process(COMMAND ${CMAKE_COMMAND} -DSOURCE_ROOT=${FIXTURE_ROOT} -P ${CHECKER}
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(result EQUAL 0)
+  message(FATAL_ERROR "The check passed a tree with bad includes:\n${out}")
+endif()
+
+set(expected
+  "src/protocol/core/Mixed.h: #include <QString>"
+  "src/protocol/core/Mixed.h: #include \"screens/WifiPage.h\""
+  "src/protocol/core/Mixed.h: #include \"hid/device/HidPlatform.h\""
+  "src/hid/device/Reader.cpp: #include <QColor>"
+  "src/hid/device/Reader.cpp: #include \"app/MainWindow.h\""
+  "src/hid/device/Reader.cpp: #include \"hid/DeviceList.h\""
+  "src/hid/linux/Platform.cpp: #include <QtWidgets/QMessageBox>"
+  "src/sim/Unit.cpp: #include \"text/LanguageMenu.h\"")
+set(allowed
+  "TextTable.h" "Sibling.h" "<vector>" "<cstdint>" "Clean" "<QObject>" "Commands.h" "hidapi.h"
+  "<QThread>" "sim/Unit.h" "hid/device/Reader.h" "DemoMain")
+foreach(line IN LISTS expected)
+  string(FIND "${out}" "${line}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "Not reported: ${line}\n${out}")
+  endif()
+endforeach()
+foreach(part IN LISTS allowed)
+  string(FIND "${out}" "${part}" at)
+  if(NOT at EQUAL -1)
+    message(FATAL_ERROR "Reported although allowed: ${part}\n${out}")
+  endif()
+endforeach()
