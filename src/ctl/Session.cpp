@@ -16,7 +16,6 @@ namespace breezekit::ctl {
 
 namespace {
 constexpr unsigned long kStepPauseMs = 1;
-constexpr unsigned long kPollPauseMs = 20;
 
 const char* nameOf(std::uint8_t code) {
     switch (code) {
@@ -173,7 +172,8 @@ std::optional<UnitStatus> Session::readStatus(std::string& failedStep) {
         if (code == CmdWifiState) status.wifiConnected = r.payloadByte(1) != 0;
         if (code == CmdMasterState) status.masterConnected = r.payloadByte(1) != 0;
         if (code == CmdFilterTime) status.filterSeconds = secondsFrom24(r.payloadByte(1), r.payloadByte(2), r.payloadByte(3));
-        if (code != CmdFilterTime) pause(kPollPauseMs);
+        // each request awaits its reply, so the window's 20 ms spacing is not needed
+        if (code != CmdFilterTime) pause(kStepPauseMs);
     }
     return status;
 }
