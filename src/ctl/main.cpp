@@ -1,0 +1,31 @@
+#include "app/FlockInstanceMarkers.h"
+#include "ctl/Cli.h"
+#include "ctl/Interrupt.h"
+#include "ctl/SimulatedUnits.h"
+#include "hid/linux/HidApiPlatform.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    breezekit::ctl::installInterruptHandler();
+    breezekit::ctl::Environment env;
+    env.out = &std::cout;
+    env.err = &std::cerr;
+    env.makePlatform = [](bool simulate) -> std::unique_ptr<breezekit::HidPlatform> {
+        if (simulate) return breezekit::ctl::makeSimulatedUnits();
+        return std::make_unique<breezekit::HidApiPlatform>();
+    };
+    env.userProgramMarker = breezekit::markerPath(breezekit::InstanceMarkers::kUserProgram);
+    env.serviceProgramMarker = breezekit::markerPath(breezekit::InstanceMarkers::kServiceProgram);
+    env.readStdin = [] {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly)) return QByteArray();
+        return in.readAll();
+    };
+    QStringList args = app.arguments();
+    args.removeFirst();
+    return breezekit::ctl::runCtl(args, env);
+}
