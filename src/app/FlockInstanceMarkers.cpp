@@ -1,10 +1,16 @@
 #include "app/FlockInstanceMarkers.h"
 
 #include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace breezekit {
@@ -26,6 +32,29 @@ int tryLock(int fd, int operation) {
         result = ::flock(fd, operation | LOCK_NB);
     } while (result != 0 && errno == EINTR);
     return result;
+}
+
+// Whether any open file holds a flock on the marker, as /proc/locks lists it: asking takes no lock, so a
+// copy starting at that instant never meets the question's own lock. None when /proc/locks is unreadable.
+std::optional<bool> flockedPerProcLocks(const std::filesystem::path& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return false;
+    std::ifstream locks("/proc/locks");
+    if (!locks) return std::nullopt;
+    char file[64];
+    std::snprintf(file, sizeof file, "%02x:%02x:%llu", major(status.st_dev), minor(status.st_dev),
+                  static_cast<unsigned long long>(status.st_ino));
+    std::string line;
+    while (std::getline(locks, line)) {
+        std::istringstream fields(line);
+        std::string field;
+        bool flock = false;
+        while (fields >> field) {
+            if (field == "FLOCK") flock = true;
+            if (flock && field == file) return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -50,6 +79,8 @@ FileLockMarker::Hold FileLockMarker::hold() {
 }
 
 bool FileLockMarker::heldElsewhere() const {
+    if (const std::optional<bool> held = flockedPerProcLocks(path_)) return *held;
+    // Without /proc the question takes a shared lock for an instant.
     const int fd = openMarker(path_, O_RDONLY);
     if (fd < 0) return false;
     const bool held = tryLock(fd, LOCK_SH) != 0 && errno == EWOULDBLOCK;

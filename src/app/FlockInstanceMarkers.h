@@ -19,7 +19,8 @@ class FileLockMarker {
     enum class Hold { Taken, HeldElsewhere, Unavailable };
     // Creates the file when missing and takes the lock in one step, keeping it until destruction.
     [[nodiscard]] Hold hold();
-    // Whether another open of the file holds the lock; a missing or unreadable file is not held.
+    // Whether an open of the file holds the lock; a missing or unreadable file is not held. Takes no
+    // lock itself where /proc/locks can be read.
     [[nodiscard]] bool heldElsewhere() const;
 
     const std::filesystem::path& path() const { return path_; }

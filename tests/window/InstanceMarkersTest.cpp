@@ -54,6 +54,26 @@ class InstanceMarkersTest : public QObject {
         QVERIFY(prober.heldElsewhere());
     }
 
+    // A copy starting while another program asks about the marker must never meet the question's lock.
+    void askingNeverStopsAHolder() {
+        const fs::path file = path("asked.lock");
+        { (void)FileLockMarker(file).hold(); } // the file exists, unheld
+        std::atomic<bool> stop{false};
+        std::thread asker([&] {
+            FileLockMarker probe(file);
+            while (!stop)
+                (void)probe.heldElsewhere();
+        });
+        int refused = 0;
+        for (int i = 0; i < 2000; ++i) {
+            FileLockMarker taker(file);
+            if (taker.hold() != FileLockMarker::Hold::Taken) ++refused;
+        }
+        stop = true;
+        asker.join();
+        QCOMPARE(refused, 0);
+    }
+
     void aMarkerThatCannotBeMadeIsUnavailable_data() {
         QTest::addColumn<QString>("where");
         QTest::newRow("missing folder") << QStringLiteral("no/such/folder/m.lock");
