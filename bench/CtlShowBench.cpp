@@ -1,9 +1,8 @@
 // `breezekitctl --simulate --unit 1 show` from exec until its last line arrives on the pipe, against
 // 1.3 x 44 ms plus the median start of an empty QCoreApplication program; both measured in this run.
 // The time from the last line to the process's end (the readers' shutdown) is reported apart.
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstdio>
 #include <spawn.h>
@@ -32,7 +31,8 @@ Timing runOnce(std::vector<std::string> args, const std::string& lastLine) {
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, fds[0]);
     std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
+    for (std::string& a : args)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
     const Clock::time_point start = Clock::now();
     pid_t pid = 0;

@@ -82,10 +82,14 @@ void nameInputsAfterCaptions(TForm1& f) {
         input->setAccessibleName(caption);
     // On Linux Qt names a combo box by its current text and leaves its caption to the "labelled by" relation.
     const std::pair<QLabel*, QWidget*> buddies[] = {
-        {f.Label_Choose_device, f.ComboBox_Choose_device}, {f.Label_Language, f.ComboBox_Language},
-        {f.Label_Wi_Fi_name, f.ComboBox_Wi_Fi_name},       {f.Label_type_security, f.ComboBox_Security_WI_FI},
-        {f.Label_Password, f.Edit_Password},               {f.Label_Wi_Fi_channel, f.ComboBox_Wi_Fi_channel},
-        {f.Label_Number_Slave, f.ComboBox_Number_Slave},   {f.Label_IP_Slave, f.ComboBox_IP_Slave},
+        {f.Label_Choose_device, f.ComboBox_Choose_device},
+        {f.Label_Language, f.ComboBox_Language},
+        {f.Label_Wi_Fi_name, f.ComboBox_Wi_Fi_name},
+        {f.Label_type_security, f.ComboBox_Security_WI_FI},
+        {f.Label_Password, f.Edit_Password},
+        {f.Label_Wi_Fi_channel, f.ComboBox_Wi_Fi_channel},
+        {f.Label_Number_Slave, f.ComboBox_Number_Slave},
+        {f.Label_IP_Slave, f.ComboBox_IP_Slave},
     };
     for (const auto& [label, input] : buddies)
         label->setBuddy(input);

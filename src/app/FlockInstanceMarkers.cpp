@@ -2,11 +2,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
 #include <fstream>
 #include <optional>
 #include <sstream>
-#include <cstdlib>
-#include <fcntl.h>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -114,7 +114,8 @@ bool FlockInstanceMarkers::serviceProgramRuns() {
 }
 
 std::unique_ptr<InstanceMarkers> makeSystemInstanceMarkers(const char* userProgram) {
-    return std::make_unique<FlockInstanceMarkers>(markerPath(userProgram), markerPath(InstanceMarkers::kServiceProgram));
+    return std::make_unique<FlockInstanceMarkers>(markerPath(userProgram),
+                                                  markerPath(InstanceMarkers::kServiceProgram));
 }
 
 } // namespace breezekit

@@ -44,7 +44,8 @@ void fitHeightToInk(QLabel* label) {
     const QFontMetrics metrics(font);
     // Relative to the baseline; a line with Chinese glyphs inks rows above the font's own ascent.
     QRect ink = metrics.boundingRect(text);
-    if (font.underline()) ink |= QRect(ink.left(), metrics.underlinePos(), ink.width(), metrics.lineWidth() + 1);
+    if (font.underline())
+        ink |= QRect(ink.left(), metrics.underlinePos(), ink.width(), metrics.lineWidth() + 1);
     // The label puts the baseline one line ascent below its top, the ascent of every font the line uses.
     QTextLayout layout(text, font);
     layout.beginLayout();

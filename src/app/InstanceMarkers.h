@@ -24,6 +24,7 @@ class InstanceMarkers {
 };
 
 // The markers of this operating system: this copy's under userProgram, the service program's as above.
-std::unique_ptr<InstanceMarkers> makeSystemInstanceMarkers(const char* userProgram = InstanceMarkers::kUserProgram);
+std::unique_ptr<InstanceMarkers>
+makeSystemInstanceMarkers(const char* userProgram = InstanceMarkers::kUserProgram);
 
 } // namespace breezekit

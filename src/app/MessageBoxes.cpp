@@ -23,8 +23,8 @@ void show(QWidget* parent, QMessageBox::Icon icon, QMessageBox::StandardButton b
 }
 } // namespace
 
-std::unique_ptr<QMessageBox> makeBox(QWidget* parent, QMessageBox::Icon icon, QMessageBox::StandardButton button,
-                                     const QString& text) {
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, QMessageBox::Icon icon,
+                                     QMessageBox::StandardButton button, const QString& text) {
     auto box = std::make_unique<QMessageBox>(icon, QStringLiteral("ZEPHA BreezeKit"), text, button, parent);
     // Some styles put a tick or a cross on standard buttons; the boxes keep plain captions.
     for (QAbstractButton* b : box->buttons())

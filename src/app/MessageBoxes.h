@@ -17,8 +17,8 @@ void showStopError(QWidget* parent, const QString& text);
 void showThemeError(const QString& text);
 
 // The box the functions above show, built and not shown yet; its buttons carry no icons.
-std::unique_ptr<QMessageBox> makeBox(QWidget* parent, QMessageBox::Icon icon, QMessageBox::StandardButton button,
-                                     const QString& text);
+std::unique_ptr<QMessageBox> makeBox(QWidget* parent, QMessageBox::Icon icon,
+                                     QMessageBox::StandardButton button, const QString& text);
 
 // Tests replace the modal boxes by a recorder, so nothing blocks.
 struct Shown {

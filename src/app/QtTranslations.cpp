@@ -16,15 +16,23 @@ QtTranslations::~QtTranslations() {
 
 QString QtTranslations::localeOf(int languageIndex) {
     switch (languageIndex) {
-    case Russian: return QStringLiteral("ru");
-    case Chinese: return QStringLiteral("zh_CN");
-    case Ukrainian: return QStringLiteral("uk");
-    case German: return QStringLiteral("de");
-    case Danish: return QStringLiteral("da");
-    case Polish: return QStringLiteral("pl");
+    case Russian:
+        return QStringLiteral("ru");
+    case Chinese:
+        return QStringLiteral("zh_CN");
+    case Ukrainian:
+        return QStringLiteral("uk");
+    case German:
+        return QStringLiteral("de");
+    case Danish:
+        return QStringLiteral("da");
+    case Polish:
+        return QStringLiteral("pl");
     // Qt translates Norwegian as Nynorsk only.
-    case Norwegian: return QStringLiteral("nn");
-    default: return {};
+    case Norwegian:
+        return QStringLiteral("nn");
+    default:
+        return {};
     }
 }
 
@@ -36,7 +44,8 @@ bool QtTranslations::apply(int languageIndex) {
     const QString locale = localeOf(languageIndex);
     if (locale.isEmpty()) return false;
     auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (!translator->load(QStringLiteral("qtbase_") + locale,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     QCoreApplication::installTranslator(translator.get());
     installed_ = std::move(translator);

@@ -4,10 +4,10 @@
 #include "app/Fonts.h"
 #include "app/InstanceMarkers.h"
 #include "app/LogPattern.h"
-#include "app/WindowPlacement.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "app/Theme.h"
+#include "app/WindowPlacement.h"
 #include "hid/device/HidPlatform.h"
 
 #include <QApplication>
@@ -17,7 +17,8 @@
 namespace breezekit {
 
 namespace {
-void runWindow(const std::function<std::unique_ptr<HidPlatform>()>& makePlatform, const char* userProgramMarker) {
+void runWindow(const std::function<std::unique_ptr<HidPlatform>()>& makePlatform,
+               const char* userProgramMarker) {
     const std::unique_ptr<HidPlatform> platform = makePlatform();
     SettingsStore settings;
     const std::unique_ptr<InstanceMarkers> markers = makeSystemInstanceMarkers(userProgramMarker);

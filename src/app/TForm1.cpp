@@ -15,8 +15,8 @@
 #include "screens/DeviceActions.h"
 #include "screens/FanPage.h"
 #include "screens/StatusPanels.h"
-#include "screens/UserActions.h"
 #include "screens/TimeEdit.h"
+#include "screens/UserActions.h"
 #include "screens/WifiPage.h"
 #include "text/LanguageSwitch.h"
 #include "text/core/Languages.h"
@@ -58,9 +58,10 @@ TForm1::~TForm1() {
 // Each subsystem connects its own handlers when it is made.
 void TForm1::connectHandlers() {
     unitLink_ = std::make_unique<UnitLink>(env_.platform);
-    statusPanels_ = std::make_unique<StatusPanels>(
-        StatusPanels::Controls{Panel_Wi_Fi_State_connection, Panel_Master_State_connection, Label_Timer_filter},
-        language);
+    statusPanels_ = std::make_unique<StatusPanels>(StatusPanels::Controls{Panel_Wi_Fi_State_connection,
+                                                                          Panel_Master_State_connection,
+                                                                          Label_Timer_filter},
+                                                   language);
     userActions_ = std::make_unique<UserActions>(*unitLink_, language, this);
     deviceList_ = std::make_unique<DeviceList>(
         DeviceList::Controls{ComboBox_Choose_device, Label_Serial_number, Panel_Direction_Fan_Pavona,

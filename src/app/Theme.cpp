@@ -70,8 +70,9 @@ bool apply(const QString& name) {
     QApplication::setStyle(style);
     QApplication::setPalette(theme->palette);
     // A platform theme also gives some classes palettes of their own (message boxes, menus, tool tips).
-    for (const char* className : {"QMessageBox", "QLabel", "QAbstractButton", "QComboBox", "QMenu", "QTipLabel",
-                                  "QTabBar", "QHeaderView", "QAbstractItemView", "QLineEdit", "QTextEdit"})
+    for (const char* className :
+         {"QMessageBox", "QLabel", "QAbstractButton", "QComboBox", "QMenu", "QTipLabel", "QTabBar",
+          "QHeaderView", "QAbstractItemView", "QLineEdit", "QTextEdit"})
         QApplication::setPalette(theme->palette, className);
     return true;
 }

@@ -52,13 +52,19 @@ FanInputs fanInputsOf(const UnitValues& t) {
 std::optional<std::string> wifiApplyRefusal(const WifiApplyResult& result) {
     using enum WifiApplyOutcome;
     switch (result.outcome) {
-    case Sent: return std::nullopt;
-    case NoNumberSelected: return "a list of the Wi-Fi page would have no selection";
+    case Sent:
+        return std::nullopt;
+    case NoNumberSelected:
+        return "a list of the Wi-Fi page would have no selection";
     case NameUnsendable:
-    case NameUnsendableHidden: return "wifi.ssid: cannot be sent";
-    case PasswordUnsendable: return "wifi.password: cannot be sent";
-    case NameLength: return "wifi.ssid: empty";
-    case PasswordLength: return "wifi.password: fewer than 8 characters for a secured access point";
+    case NameUnsendableHidden:
+        return "wifi.ssid: cannot be sent";
+    case PasswordUnsendable:
+        return "wifi.password: cannot be sent";
+    case NameLength:
+        return "wifi.ssid: empty";
+    case PasswordLength:
+        return "wifi.password: fewer than 8 characters for a secured access point";
     }
     return "the Wi-Fi apply refused the values";
 }

@@ -41,42 +41,49 @@ const char* kExitCodesHelp = "Exit codes:\n"
                              "  3  no such unit, no access to it, or it went away\n"
                              "  4  the window program or the service program runs\n";
 
-const char* kToolHelp =
-    "Usage: breezekitctl [--simulate] [--unit N | --serial S] COMMAND [OPTIONS]\n"
-    "Configures ventilation units over USB without a window.\n\n"
-    "Commands:\n"
-    "  list            the plugged units\n"
-    "  show            the unit's parameters and status\n"
-    "  export FILE|-   writes the unit's profile\n"
-    "  apply FILE|-    sends a profile to the unit and checks it\n"
-    "  restore         restores the factory values\n"
-    "  reset-filter    resets the filter counter\n"
-    "  status          link states and filter counter\n"
-    "  search          Wi-Fi networks in range\n\n"
-    "Options:\n"
-    "  --unit N        the unit at position N of the list (from 1)\n"
-    "  --serial S      the unit with serial number S\n"
-    "  --simulate      two virtual units instead of the real ones\n"
-    "  --help          this text; COMMAND --help for a command\n"
-    "  --version       the version\n\n";
+const char* kToolHelp = "Usage: breezekitctl [--simulate] [--unit N | --serial S] COMMAND [OPTIONS]\n"
+                        "Configures ventilation units over USB without a window.\n\n"
+                        "Commands:\n"
+                        "  list            the plugged units\n"
+                        "  show            the unit's parameters and status\n"
+                        "  export FILE|-   writes the unit's profile\n"
+                        "  apply FILE|-    sends a profile to the unit and checks it\n"
+                        "  restore         restores the factory values\n"
+                        "  reset-filter    resets the filter counter\n"
+                        "  status          link states and filter counter\n"
+                        "  search          Wi-Fi networks in range\n\n"
+                        "Options:\n"
+                        "  --unit N        the unit at position N of the list (from 1)\n"
+                        "  --serial S      the unit with serial number S\n"
+                        "  --simulate      two virtual units instead of the real ones\n"
+                        "  --help          this text; COMMAND --help for a command\n"
+                        "  --version       the version\n\n";
 
 const std::map<QString, const char*> kCommandHelp{
-    {"list", "Usage: breezekitctl list [--json]\nThe plugged units: position, model, serial number, access.\n"},
-    {"show", "Usage: breezekitctl show [--json] [--with-password]\nReads the 22 parameters, the link states and "
-             "the filter counter.\nThe password shows as ** unless --with-password.\n"},
-    {"export", "Usage: breezekitctl export [--with-password] FILE|-\nWrites the unit's profile (JSON). The "
-               "password is written only with --with-password,\nand such a file is made readable by its owner "
-               "only. The old file stays when writing fails.\n"},
-    {"apply", "Usage: breezekitctl apply FILE|- [--slave-number K] [--slave-ip A] [--dry-run] [--with-password]\n"
-              "Checks the whole profile, sends it as the window's Apply Wi-Fi and Apply Fan do, and reads it "
-              "back.\nA profile without a password keeps the unit's. --slave-number overrides wifi.slaveNumber "
-              "of a slave\n(a static slave address also needs --slave-ip). --dry-run prints the reports it "
-              "would write\nand writes none; passwords show as ** unless --with-password.\n"},
-    {"restore", "Usage: breezekitctl restore\nRestores the unit's factory values, as the window's button does.\n"},
-    {"reset-filter", "Usage: breezekitctl reset-filter\nResets the filter counter, as the window's button does.\n"},
-    {"status", "Usage: breezekitctl status [--watch] [--json]\nLink states and the filter counter. --watch prints "
-               "a line every second until interrupted.\n"},
-    {"search", "Usage: breezekitctl search [--json]\nWi-Fi networks in range of the unit's module (at most 15 s).\n"},
+    {"list",
+     "Usage: breezekitctl list [--json]\nThe plugged units: position, model, serial number, access.\n"},
+    {"show",
+     "Usage: breezekitctl show [--json] [--with-password]\nReads the 22 parameters, the link states and "
+     "the filter counter.\nThe password shows as ** unless --with-password.\n"},
+    {"export",
+     "Usage: breezekitctl export [--with-password] FILE|-\nWrites the unit's profile (JSON). The "
+     "password is written only with --with-password,\nand such a file is made readable by its owner "
+     "only. The old file stays when writing fails.\n"},
+    {"apply",
+     "Usage: breezekitctl apply FILE|- [--slave-number K] [--slave-ip A] [--dry-run] [--with-password]\n"
+     "Checks the whole profile, sends it as the window's Apply Wi-Fi and Apply Fan do, and reads it "
+     "back.\nA profile without a password keeps the unit's. --slave-number overrides wifi.slaveNumber "
+     "of a slave\n(a static slave address also needs --slave-ip). --dry-run prints the reports it "
+     "would write\nand writes none; passwords show as ** unless --with-password.\n"},
+    {"restore",
+     "Usage: breezekitctl restore\nRestores the unit's factory values, as the window's button does.\n"},
+    {"reset-filter",
+     "Usage: breezekitctl reset-filter\nResets the filter counter, as the window's button does.\n"},
+    {"status",
+     "Usage: breezekitctl status [--watch] [--json]\nLink states and the filter counter. --watch prints "
+     "a line every second until interrupted.\n"},
+    {"search",
+     "Usage: breezekitctl search [--json]\nWi-Fi networks in range of the unit's module (at most 15 s).\n"},
 };
 
 const std::map<QString, std::set<QString>> kCommandOptions{
@@ -213,11 +220,14 @@ int Runner::chooseUnit() {
     }
     HidDevice* unit = session_->selected();
     switch (UnitLink::accessOf(*unit)) {
-    case UnitAccess::Usable: return kExitDone;
+    case UnitAccess::Usable:
+        return kExitDone;
     case UnitAccess::NoAccess:
-        return noUnit("no access to the unit: install the udev rule 70-breezekit.rules (see README), then plug "
-                      "the unit in again");
-    case UnitAccess::UnusableReports: return noUnit("the unit's report lengths cannot carry the protocol");
+        return noUnit(
+            "no access to the unit: install the udev rule 70-breezekit.rules (see README), then plug "
+            "the unit in again");
+    case UnitAccess::UnusableReports:
+        return noUnit("the unit's report lengths cannot carry the protocol");
     }
     return kExitNoUnit;
 }
@@ -275,8 +285,8 @@ QJsonObject Runner::statusJson(const UnitStatus& s) const {
 std::string Runner::statusLine(const UnitStatus& s) const {
     const std::uint32_t t = s.filterSeconds;
     return std::string("Wi-Fi ") + (s.wifiConnected ? "connected" : "disconnected") + ", master " +
-           (s.masterConnected ? "connected" : "disconnected") + ", filter " + std::to_string(t / 86400) + " d " +
-           std::to_string(t / 3600 % 24) + " h " + std::to_string(t / 60 % 60) + " min " +
+           (s.masterConnected ? "connected" : "disconnected") + ", filter " + std::to_string(t / 86400) +
+           " d " + std::to_string(t / 3600 % 24) + " h " + std::to_string(t / 60 % 60) + " min " +
            std::to_string(t % 60) + " s";
 }
 
@@ -297,7 +307,8 @@ int Runner::show() {
         profile["status"] = statusJson(*st);
         out_ << QJsonDocument(profile).toJson(QJsonDocument::Indented).toStdString();
     } else {
-        for (const std::string& line : profileLines(profile)) out_ << line << "\n";
+        for (const std::string& line : profileLines(profile))
+            out_ << line << "\n";
         out_ << "status: " << statusLine(*st) << "\n";
     }
     out_.flush();
@@ -319,7 +330,8 @@ int Runner::exportProfile() {
         return kExitDone;
     }
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) return failed("cannot write " + str(target) + ": " + str(file.errorString()));
+    if (!file.open(QIODevice::WriteOnly))
+        return failed("cannot write " + str(target) + ": " + str(file.errorString()));
     // before the first byte, so the password is never readable by others
     if (withPassword && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return failed("cannot restrict " + str(target) + " to its owner");
@@ -385,11 +397,14 @@ int Runner::apply() {
             good = ok && n >= 0 && n <= 255;
             address[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
         }
-        if (!good) parsed->errors.push_back("--slave-ip: needs a slave profile and an address a.b.c.d");
-        else target.SlaveIp = ipv4Payload(address);
+        if (!good)
+            parsed->errors.push_back("--slave-ip: needs a slave profile and an address a.b.c.d");
+        else
+            target.SlaveIp = ipv4Payload(address);
     }
     if (!parsed->errors.empty()) {
-        for (const std::string& e : parsed->errors) err_ << e << "\n";
+        for (const std::string& e : parsed->errors)
+            err_ << e << "\n";
         err_ << "breezekitctl: the profile was refused; nothing was written\n";
         return kExitUsage;
     }
@@ -407,14 +422,16 @@ int Runner::apply() {
         return kExitUsage;
     }
     const std::string serial = unitSerial(session_->selected());
-    const std::vector<std::string> changes =
-        profileDifferences(profileOf(*now, model, serial, true), profileOf(plan.expected, model, serial, true));
+    const std::vector<std::string> changes = profileDifferences(
+        profileOf(*now, model, serial, true), profileOf(plan.expected, model, serial, true));
     const auto masked = [&](const std::string& line) {
-        return line.rfind("wifi.password:", 0) == 0 && !flag("--with-password") ? std::string("wifi.password: changes")
-                                                                                  : line;
+        return line.rfind("wifi.password:", 0) == 0 && !flag("--with-password")
+                   ? std::string("wifi.password: changes")
+                   : line;
     };
     if (changes.empty()) out_ << "no changes\n";
-    for (const std::string& line : changes) out_ << "change " << masked(line) << "\n";
+    for (const std::string& line : changes)
+        out_ << "change " << masked(line) << "\n";
     if (flag("--dry-run")) {
         out_ << "would write:\n";
         printReports(plan.wifi);
@@ -427,10 +444,11 @@ int Runner::apply() {
     }
     const std::optional<UnitValues> after = session_->readParameters(step);
     if (!after) return failed("the unit did not answer after the apply: " + step);
-    const std::vector<std::string> left =
-        profileDifferences(profileOf(plan.expected, model, serial, true), profileOf(*after, model, serial, true));
+    const std::vector<std::string> left = profileDifferences(profileOf(plan.expected, model, serial, true),
+                                                             profileOf(*after, model, serial, true));
     if (!left.empty()) {
-        for (const std::string& line : left) out_ << "differs " << masked(line) << "\n";
+        for (const std::string& line : left)
+            out_ << "differs " << masked(line) << "\n";
         return failed("the unit does not hold the profile");
     }
     out_ << "applied and read back\n";
@@ -489,20 +507,24 @@ int Runner::search() {
     // as the window's Timer1: ask again every 2 s until the first network
     while (names.isEmpty() && elapsed() < kSearchLimit && !interrupted() && !session_->unitGone()) {
         const auto next = std::min(kSearchRepeat, kSearchLimit - elapsed());
-        if (!session_->waitUntil([&] { return !names.isEmpty() || session_->unitGone(); }, next) && names.isEmpty() &&
-            elapsed() < kSearchLimit)
+        if (!session_->waitUntil([&] { return !names.isEmpty() || session_->unitGone(); }, next) &&
+            names.isEmpty() && elapsed() < kSearchLimit)
             session_->link().sendSequence(searchRequestCommands());
     }
     // as Timer2: listen a little longer after the first
     if (!names.isEmpty())
-        session_->waitUntil([] { return false; }, std::min(kSearchAfterFirst, std::max(kSearchLimit - elapsed(), std::chrono::milliseconds(0))));
+        session_->waitUntil(
+            [] { return false; },
+            std::min(kSearchAfterFirst, std::max(kSearchLimit - elapsed(), std::chrono::milliseconds(0))));
     if (session_->unitGone()) return noUnit("the unit went away");
     session_->link().sendSequence(searchEndCommands());
     session_->link().setReportHandler(CmdSearch, nullptr);
     if (flag("--json")) {
-        out_ << QJsonDocument(QJsonArray::fromStringList(names)).toJson(QJsonDocument::Indented).toStdString();
+        out_
+            << QJsonDocument(QJsonArray::fromStringList(names)).toJson(QJsonDocument::Indented).toStdString();
     } else {
-        for (const QString& name : names) out_ << str(name) << "\n";
+        for (const QString& name : names)
+            out_ << str(name) << "\n";
     }
     if (names.isEmpty()) return failed("no network found");
     return kExitDone;
@@ -543,7 +565,8 @@ int runCtl(const QStringList& argv, const Environment& env) {
     if (options == kCommandOptions.end()) {
         *env.err << (a.command.isEmpty() ? std::string("breezekitctl: no command")
                                          : "breezekitctl: unknown command " + str(a.command))
-                 << "\n" << kToolHelp;
+                 << "\n"
+                 << kToolHelp;
         return kExitUsage;
     }
     const std::set<QString> global{"--simulate"};
@@ -562,7 +585,8 @@ int runCtl(const QStringList& argv, const Environment& env) {
         return kExitUsage;
     }
     if (a.command != "export" && a.command != "apply" && !a.positional.isEmpty()) {
-        *env.err << "breezekitctl: " << str(a.command) << " takes no argument " << str(a.positional.front()) << "\n";
+        *env.err << "breezekitctl: " << str(a.command) << " takes no argument " << str(a.positional.front())
+                 << "\n";
         return kExitUsage;
     }
     Runner runner(a, env);

@@ -12,10 +12,10 @@ namespace breezekit::ctl {
 
 enum ExitCode {
     kExitDone = 0,
-    kExitFailed = 1,   // no answer, not as asked, a write failed
-    kExitUsage = 2,    // usage error or invalid profile: nothing written
-    kExitNoUnit = 3,   // no such unit, no access, or it went away
-    kExitBusy = 4,     // the window program or the service program runs
+    kExitFailed = 1, // no answer, not as asked, a write failed
+    kExitUsage = 2,  // usage error or invalid profile: nothing written
+    kExitNoUnit = 3, // no such unit, no access, or it went away
+    kExitBusy = 4,   // the window program or the service program runs
 };
 
 // What the command line runs against; main gives the real one, tests their own.

@@ -19,13 +19,13 @@ namespace breezekit::ctl {
 
 namespace {
 
-constexpr std::array<const char*, 11> kWifiKeys{"role",        "router",    "ssid",    "password",
-                                                 "security",    "channel",   "slaveNumber",
-                                                 "slaveDhcp",   "slaveIp",   "masterIp", "gateway"};
-constexpr std::array<const char*, 11> kFanKeys{
-    "offAllowed",        "direction",       "humidityScenario", "humiditySensor",
-    "relaySensor",       "analogSensor",    "humidityThreshold", "analogThreshold",
-    "nightTimer",        "partyTimer",      "turnOffDelay"};
+constexpr std::array<const char*, 11> kWifiKeys{"role",     "router",   "ssid",        "password",
+                                                "security", "channel",  "slaveNumber", "slaveDhcp",
+                                                "slaveIp",  "masterIp", "gateway"};
+constexpr std::array<const char*, 11> kFanKeys{"offAllowed",        "direction",       "humidityScenario",
+                                               "humiditySensor",    "relaySensor",     "analogSensor",
+                                               "humidityThreshold", "analogThreshold", "nightTimer",
+                                               "partyTimer",        "turnOffDelay"};
 constexpr std::array<const char*, 4> kSecurityNames{"OPEN", "WPA_PSK", "WPA2_PSK", "WPA_WPA2_PSK"};
 constexpr std::size_t kMaxNameLength = 32;
 constexpr std::size_t kMaxPasswordLength = 60;
@@ -45,7 +45,8 @@ class Exporter {
     QJsonArray problems;
 
     QJsonValue raw(const char* field, std::uint32_t value) {
-        problems.append(QStringLiteral("%1: the unit reports %2, outside the profile's values").arg(field).arg(value));
+        problems.append(
+            QStringLiteral("%1: the unit reports %2, outside the profile's values").arg(field).arg(value));
         return QJsonObject{{"raw", static_cast<qint64>(value)}};
     }
     QJsonValue flag(const char* field, std::uint8_t value) {
@@ -53,7 +54,8 @@ class Exporter {
         return raw(field, value);
     }
     QJsonValue named(const char* field, std::uint8_t value, const char* ifOne, const char* ifZero) {
-        if (const std::optional<bool> one = oneOrZero(value)) return QString::fromLatin1(*one ? ifOne : ifZero);
+        if (const std::optional<bool> one = oneOrZero(value))
+            return QString::fromLatin1(*one ? ifOne : ifZero);
         return raw(field, value);
     }
     QJsonValue threshold(const char* field, std::uint8_t value, int minimum, int maximum) {
@@ -73,18 +75,22 @@ class Reader {
   public:
     std::vector<std::string> errors;
 
-    void fail(const QString& field, const QString& what) { errors.push_back((field + ": " + what).toStdString()); }
+    void fail(const QString& field, const QString& what) {
+        errors.push_back((field + ": " + what).toStdString());
+    }
 
     void checkKeys(const QJsonObject& object, const QString& prefix, std::span<const char* const> known) {
         for (const QString& key : object.keys()) {
             bool found = false;
-            for (const char* k : known) found = found || key == QLatin1String(k);
+            for (const char* k : known)
+                found = found || key == QLatin1String(k);
             if (!found) fail(prefix + key, QStringLiteral("unknown key"));
         }
     }
 
     // An integer within [lo, hi]: checked as a double before it is narrowed, so 1e300 cannot wrap.
-    std::optional<std::int64_t> integer(const QJsonValue& v, const QString& field, std::int64_t lo, std::int64_t hi) {
+    std::optional<std::int64_t> integer(const QJsonValue& v, const QString& field, std::int64_t lo,
+                                        std::int64_t hi) {
         if (!v.isDouble()) {
             fail(field, QStringLiteral("must be a whole number"));
             return std::nullopt;
@@ -178,8 +184,8 @@ QJsonObject profileOf(const UnitValues& values, const std::string& model, const 
         wifi["security"] = kSecurityNames[static_cast<std::size_t>(*item)];
     else
         wifi["security"] = e.raw("wifi.security", s.SecurityCode);
-    wifi["channel"] = channelItemOfNumber(s.WifiChannel) ? QJsonValue(s.WifiChannel)
-                                                          : e.raw("wifi.channel", s.WifiChannel);
+    wifi["channel"] =
+        channelItemOfNumber(s.WifiChannel) ? QJsonValue(s.WifiChannel) : e.raw("wifi.channel", s.WifiChannel);
     if (const std::optional<int> item = slaveItemOfNumber(s.SlaveNumber))
         wifi["slaveNumber"] = *item + 1;
     else
@@ -192,19 +198,24 @@ QJsonObject profileOf(const UnitValues& values, const std::string& model, const 
     QJsonObject fan;
     fan["offAllowed"] = e.flag("fan.offAllowed", s.OffAllowed);
     fan["direction"] = e.named("fan.direction", s.Direction, "exhaust", "supply");
-    fan["humidityScenario"] = e.named("fan.humidityScenario", s.HumidityScenario, "boost-and-exhaust", "boost-current");
+    fan["humidityScenario"] =
+        e.named("fan.humidityScenario", s.HumidityScenario, "boost-and-exhaust", "boost-current");
     fan["humiditySensor"] = e.flag("fan.humiditySensor", s.HumiditySensorOn);
     fan["relaySensor"] = e.flag("fan.relaySensor", s.RelaySensorOn);
     fan["analogSensor"] = e.flag("fan.analogSensor", s.AnalogSensorOn);
-    fan["humidityThreshold"] = e.threshold("fan.humidityThreshold", s.HumidityThreshold, kHumidityMin, kHumidityMax);
+    fan["humidityThreshold"] =
+        e.threshold("fan.humidityThreshold", s.HumidityThreshold, kHumidityMin, kHumidityMax);
     fan["analogThreshold"] = e.threshold("fan.analogThreshold", s.AnalogThreshold, kAnalogMin, kAnalogMax);
     fan["nightTimer"] = e.timer("fan.nightTimer", values.nightTimerSeconds);
     fan["partyTimer"] = e.timer("fan.partyTimer", values.partyTimerSeconds);
     fan["turnOffDelay"] = e.timer("fan.turnOffDelay", values.turnOffDelaySeconds);
 
-    QJsonObject profile{{"format", kProfileFormat}, {"version", kProfileVersion},
-                        {"model", QString::fromStdString(model)}, {"serial", QString::fromStdString(serial)},
-                        {"wifi", wifi}, {"fan", fan}};
+    QJsonObject profile{{"format", kProfileFormat},
+                        {"version", kProfileVersion},
+                        {"model", QString::fromStdString(model)},
+                        {"serial", QString::fromStdString(serial)},
+                        {"wifi", wifi},
+                        {"fan", fan}};
     if (!e.problems.isEmpty()) profile["problems"] = e.problems;
     return profile;
 }
@@ -231,7 +242,7 @@ ParsedProfile parseProfile(const QByteArray& json) {
 ParsedProfile parseProfile(const QJsonObject& p) {
     ParsedProfile out;
     Reader r;
-    static constexpr std::array<const char*, 7> kTopKeys{"format", "version", "model", "serial",
+    static constexpr std::array<const char*, 7> kTopKeys{"format", "version", "model",   "serial",
                                                          "wifi",   "fan",     "problems"};
     r.checkKeys(p, QString(), kTopKeys);
     if (p.value("format") != QJsonValue(kProfileFormat))
@@ -261,17 +272,18 @@ ParsedProfile parseProfile(const QJsonObject& p) {
         return v;
     };
     // A byte field: the named form through decode, or {"raw": N}.
-    auto byteField = [&](const QJsonObject& o, const char* group, const char* key, std::uint8_t& target,
-                         const std::function<std::optional<std::uint8_t>(const QJsonValue&, const QString&)>& decode) {
-        const std::optional<QJsonValue> v = need(o, group, key);
-        if (!v) return;
-        const QString field = QStringLiteral("%1.%2").arg(group, key);
-        if (const Reader::Raw raw = r.raw(*v, field, 0xFF); raw.isRaw) {
-            if (raw.valid) target = static_cast<std::uint8_t>(raw.value);
-            return;
-        }
-        if (const std::optional<std::uint8_t> value = decode(*v, field)) target = *value;
-    };
+    auto byteField =
+        [&](const QJsonObject& o, const char* group, const char* key, std::uint8_t& target,
+            const std::function<std::optional<std::uint8_t>(const QJsonValue&, const QString&)>& decode) {
+            const std::optional<QJsonValue> v = need(o, group, key);
+            if (!v) return;
+            const QString field = QStringLiteral("%1.%2").arg(group, key);
+            if (const Reader::Raw raw = r.raw(*v, field, 0xFF); raw.isRaw) {
+                if (raw.valid) target = static_cast<std::uint8_t>(raw.value);
+                return;
+            }
+            if (const std::optional<std::uint8_t> value = decode(*v, field)) target = *value;
+        };
     auto boolean = [&](const QJsonValue& v, const QString& field) -> std::optional<std::uint8_t> {
         if (!v.isBool()) {
             r.fail(field, QStringLiteral("must be true or false"));
@@ -280,7 +292,8 @@ ParsedProfile parseProfile(const QJsonObject& p) {
         return v.toBool() ? 1 : 0;
     };
     auto oneOf = [&](std::initializer_list<std::pair<const char*, std::uint8_t>> names) {
-        return [&r, names = std::vector(names)](const QJsonValue& v, const QString& field) -> std::optional<std::uint8_t> {
+        return [&r, names = std::vector(names)](const QJsonValue& v,
+                                                const QString& field) -> std::optional<std::uint8_t> {
             QStringList choices;
             for (const auto& [name, value] : names) {
                 if (v == QJsonValue(name)) return value;
@@ -291,7 +304,8 @@ ParsedProfile parseProfile(const QJsonObject& p) {
         };
     };
     auto number = [&](std::int64_t lo, std::int64_t hi, int step, int offset) {
-        return [&r, lo, hi, step, offset](const QJsonValue& v, const QString& field) -> std::optional<std::uint8_t> {
+        return [&r, lo, hi, step, offset](const QJsonValue& v,
+                                          const QString& field) -> std::optional<std::uint8_t> {
             const std::optional<std::int64_t> n = r.integer(v, field, lo, hi);
             if (!n) return std::nullopt;
             if (*n % step != 0) {
@@ -324,19 +338,23 @@ ParsedProfile parseProfile(const QJsonObject& p) {
     const bool slave = s.DeviceMode == kRoleSlave && !isRaw(r, "wifi.role");
     const bool withRouter = router == 1;
     const bool accessPoint = master && router == 0;
-    if (master) s.ConnectionType = routerRaw ? router : withRouter ? kConnectionWithRouter : kConnectionWithoutRouter;
-    else s.ConnectionType = kConnectionWithRouter;
+    if (master)
+        s.ConnectionType = routerRaw ? router : withRouter ? kConnectionWithRouter : kConnectionWithoutRouter;
+    else
+        s.ConnectionType = kConnectionWithRouter;
 
     if (const std::optional<QJsonValue> v = need(wifi, "wifi", "ssid")) {
         if (!v->isString()) {
             r.fail("wifi.ssid", QStringLiteral("must be a text"));
         } else {
             const QString ssid = v->toString();
-            if (const std::optional<QString> problem = sendableProblem(ssid)) r.fail("wifi.ssid", *problem);
+            if (const std::optional<QString> problem = sendableProblem(ssid))
+                r.fail("wifi.ssid", *problem);
             else if (!accessPoint && ssid.isEmpty())
                 r.fail("wifi.ssid", QStringLiteral("empty, at least 1 character"));
             else if (!accessPoint && ssid.size() > static_cast<qsizetype>(kMaxNameLength))
-                r.fail("wifi.ssid", QStringLiteral("%1 characters, at most %2").arg(ssid.size()).arg(kMaxNameLength));
+                r.fail("wifi.ssid",
+                       QStringLiteral("%1 characters, at most %2").arg(ssid.size()).arg(kMaxNameLength));
             s.Ssid = ssid.toStdU16String();
         }
     }
@@ -353,17 +371,21 @@ ParsedProfile parseProfile(const QJsonObject& p) {
             if (const std::optional<QString> problem = sendableProblem(password))
                 r.fail("wifi.password", *problem);
             else if (static_cast<std::size_t>(password.size()) < minimum)
-                r.fail("wifi.password", QStringLiteral("%1 characters, at least %2").arg(password.size()).arg(minimum));
-            else if (static_cast<std::size_t>(password.size()) > kMaxPasswordLength)
                 r.fail("wifi.password",
-                       QStringLiteral("%1 characters, at most %2").arg(password.size()).arg(kMaxPasswordLength));
+                       QStringLiteral("%1 characters, at least %2").arg(password.size()).arg(minimum));
+            else if (static_cast<std::size_t>(password.size()) > kMaxPasswordLength)
+                r.fail(
+                    "wifi.password",
+                    QStringLiteral("%1 characters, at most %2").arg(password.size()).arg(kMaxPasswordLength));
             s.Password = password.toStdU16String();
         }
     }
     byteField(wifi, "wifi", "channel", s.WifiChannel, number(1, kChannelItems, 1, 0));
     byteField(wifi, "wifi", "slaveNumber", s.SlaveNumber, number(1, kSlaveNumberItems, 1, -1));
-    if (wifi.contains("slaveDhcp")) byteField(wifi, "wifi", "slaveDhcp", s.SlaveDhcp, boolean);
-    else s.SlaveDhcp = 1;
+    if (wifi.contains("slaveDhcp"))
+        byteField(wifi, "wifi", "slaveDhcp", s.SlaveDhcp, boolean);
+    else
+        s.SlaveDhcp = 1;
     address(wifi, "slaveIp", s.SlaveIp, true);
     address(wifi, "masterIp", s.MasterIp, withRouter);
     address(wifi, "gateway", s.Gateway, true);
@@ -375,12 +397,16 @@ ParsedProfile parseProfile(const QJsonObject& p) {
         r.fail("wifi.slaveDhcp", QStringLiteral("must be true for a slave without a router"));
     if (slave && router <= 1 && wifi.value("ssid").isString() &&
         (router == 1) == isMasterAccessPointName(s.Ssid))
-        r.fail("wifi.router", router == 1 ? QStringLiteral("a slave with a router cannot join a network named BreezeKit...")
-                                          : QStringLiteral("a slave without a router joins the master's network, named BreezeKit..."));
+        r.fail("wifi.router",
+               router == 1 ? QStringLiteral("a slave with a router cannot join a network named BreezeKit...")
+                           : QStringLiteral(
+                                 "a slave without a router joins the master's network, named BreezeKit..."));
 
     // A raw value is refused only where the chosen combination sends what the profile says.
     auto refuseRaw = [&](const char* field, bool read) {
-        if (read && isRaw(r, field)) r.fail(field, QStringLiteral("the raw value is not valid here; give a value of the profile's form"));
+        if (read && isRaw(r, field))
+            r.fail(field,
+                   QStringLiteral("the raw value is not valid here; give a value of the profile's form"));
     };
     refuseRaw("wifi.role", true);
     refuseRaw("wifi.router", master);
@@ -390,14 +416,17 @@ ParsedProfile parseProfile(const QJsonObject& p) {
     refuseRaw("wifi.slaveDhcp", slave);
 
     byteField(fan, "fan", "offAllowed", s.OffAllowed, boolean);
-    byteField(fan, "fan", "direction", s.Direction, oneOf({{"supply", kDirectionSupply}, {"exhaust", kDirectionExhaust}}));
+    byteField(fan, "fan", "direction", s.Direction,
+              oneOf({{"supply", kDirectionSupply}, {"exhaust", kDirectionExhaust}}));
     byteField(fan, "fan", "humidityScenario", s.HumidityScenario,
               oneOf({{"boost-and-exhaust", kScenarioExhaust}, {"boost-current", kScenarioCurrentMode}}));
     byteField(fan, "fan", "humiditySensor", s.HumiditySensorOn, boolean);
     byteField(fan, "fan", "relaySensor", s.RelaySensorOn, boolean);
     byteField(fan, "fan", "analogSensor", s.AnalogSensorOn, boolean);
-    byteField(fan, "fan", "humidityThreshold", s.HumidityThreshold, number(kHumidityMin, kHumidityMax, kThresholdStep, 0));
-    byteField(fan, "fan", "analogThreshold", s.AnalogThreshold, number(kAnalogMin, kAnalogMax, kThresholdStep, 0));
+    byteField(fan, "fan", "humidityThreshold", s.HumidityThreshold,
+              number(kHumidityMin, kHumidityMax, kThresholdStep, 0));
+    byteField(fan, "fan", "analogThreshold", s.AnalogThreshold,
+              number(kAnalogMin, kAnalogMax, kThresholdStep, 0));
     auto timer = [&](const char* key, std::uint32_t& seconds) {
         const std::optional<QJsonValue> v = need(fan, "fan", key);
         if (!v) return;
@@ -406,15 +435,19 @@ ParsedProfile parseProfile(const QJsonObject& p) {
             if (raw.valid) seconds = raw.value;
             return;
         }
-        const std::optional<TimeOfDay> time = v->isString() ? parseTimeText(v->toString().toStdString()) : std::nullopt;
-        if (!time) r.fail(field, QStringLiteral("must be a time \"HH:MM\""));
-        else seconds = secondsOfTime(*time);
+        const std::optional<TimeOfDay> time =
+            v->isString() ? parseTimeText(v->toString().toStdString()) : std::nullopt;
+        if (!time)
+            r.fail(field, QStringLiteral("must be a time \"HH:MM\""));
+        else
+            seconds = secondsOfTime(*time);
     };
     timer("nightTimer", out.values.nightTimerSeconds);
     timer("partyTimer", out.values.partyTimerSeconds);
     timer("turnOffDelay", out.values.turnOffDelaySeconds);
     // the Fan apply sends every fan field from its controls, so none can pass through raw
-    for (const char* key : kFanKeys) refuseRaw(QStringLiteral("fan.%1").arg(key).toStdString().c_str(), true);
+    for (const char* key : kFanKeys)
+        refuseRaw(QStringLiteral("fan.%1").arg(key).toStdString().c_str(), true);
 
     out.errors = std::move(r.errors);
     return out;
@@ -430,12 +463,13 @@ QString shown(const QJsonValue& v) {
     return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact));
 }
 
-template <typename Visit>
-void forEachField(const QJsonObject& profile, Visit visit) {
+template <typename Visit> void forEachField(const QJsonObject& profile, Visit visit) {
     const QJsonObject wifi = profile.value("wifi").toObject();
     const QJsonObject fan = profile.value("fan").toObject();
-    for (const char* k : kWifiKeys) visit(QStringLiteral("wifi.%1").arg(k), wifi.value(k));
-    for (const char* k : kFanKeys) visit(QStringLiteral("fan.%1").arg(k), fan.value(k));
+    for (const char* k : kWifiKeys)
+        visit(QStringLiteral("wifi.%1").arg(k), wifi.value(k));
+    for (const char* k : kFanKeys)
+        visit(QStringLiteral("fan.%1").arg(k), fan.value(k));
 }
 } // namespace
 

@@ -19,33 +19,60 @@ constexpr unsigned long kStepPauseMs = 1;
 
 const char* nameOf(std::uint8_t code) {
     switch (code) {
-    case CmdDeviceMode: return "device mode";
-    case CmdConnectionType: return "connection type";
-    case CmdSsid: return "network name";
-    case CmdPassword: return "password";
-    case CmdSlaveNumber: return "slave number";
-    case CmdSlaveDhcp: return "slave addressing";
-    case CmdSlaveIp: return "slave address";
-    case CmdMasterIp: return "master address";
-    case CmdWifiChannel: return "Wi-Fi channel";
-    case CmdSecurity: return "security";
-    case CmdOffAllowed: return "switching off allowed";
-    case CmdDirection: return "direction";
-    case CmdHumiditySensor: return "humidity sensor";
-    case CmdRelaySensor: return "relay sensor";
-    case CmdAnalogSensor: return "analog sensor";
-    case CmdHumidityThreshold: return "humidity threshold";
-    case CmdAnalogThreshold: return "analog threshold";
-    case CmdTurnOffDelay: return "turn-off delay";
-    case CmdNightTimer: return "night timer";
-    case CmdPartyTimer: return "party timer";
-    case CmdHumidityScenario: return "humidity scenario";
-    case CmdGateway: return "gateway";
-    case CmdWifiState: return "Wi-Fi state";
-    case CmdMasterState: return "master link state";
-    case CmdFilterTime: return "filter counter";
-    case CmdSerialNumber: return "serial number";
-    default: return "reply";
+    case CmdDeviceMode:
+        return "device mode";
+    case CmdConnectionType:
+        return "connection type";
+    case CmdSsid:
+        return "network name";
+    case CmdPassword:
+        return "password";
+    case CmdSlaveNumber:
+        return "slave number";
+    case CmdSlaveDhcp:
+        return "slave addressing";
+    case CmdSlaveIp:
+        return "slave address";
+    case CmdMasterIp:
+        return "master address";
+    case CmdWifiChannel:
+        return "Wi-Fi channel";
+    case CmdSecurity:
+        return "security";
+    case CmdOffAllowed:
+        return "switching off allowed";
+    case CmdDirection:
+        return "direction";
+    case CmdHumiditySensor:
+        return "humidity sensor";
+    case CmdRelaySensor:
+        return "relay sensor";
+    case CmdAnalogSensor:
+        return "analog sensor";
+    case CmdHumidityThreshold:
+        return "humidity threshold";
+    case CmdAnalogThreshold:
+        return "analog threshold";
+    case CmdTurnOffDelay:
+        return "turn-off delay";
+    case CmdNightTimer:
+        return "night timer";
+    case CmdPartyTimer:
+        return "party timer";
+    case CmdHumidityScenario:
+        return "humidity scenario";
+    case CmdGateway:
+        return "gateway";
+    case CmdWifiState:
+        return "Wi-Fi state";
+    case CmdMasterState:
+        return "master link state";
+    case CmdFilterTime:
+        return "filter counter";
+    case CmdSerialNumber:
+        return "serial number";
+    default:
+        return "reply";
     }
 }
 
@@ -57,33 +84,80 @@ std::u16string cutText(const InputReport& report) {
 void store(UnitValues& v, const InputReport& r) {
     DeviceSettings& s = v.settings;
     const std::uint8_t b = r.payloadByte(1);
-    const auto address = [&] { return ipv4Payload({r.payloadByte(1), r.payloadByte(2), r.payloadByte(3), r.payloadByte(4)}); };
+    const auto address = [&] {
+        return ipv4Payload({r.payloadByte(1), r.payloadByte(2), r.payloadByte(3), r.payloadByte(4)});
+    };
     const auto seconds = [&] { return secondsFrom24(r.payloadByte(1), r.payloadByte(2), r.payloadByte(3)); };
     switch (r.code()) {
-    case CmdDeviceMode: s.DeviceMode = b; break;
-    case CmdConnectionType: s.ConnectionType = b; break;
-    case CmdSsid: s.Ssid = cutText(r); break;
+    case CmdDeviceMode:
+        s.DeviceMode = b;
+        break;
+    case CmdConnectionType:
+        s.ConnectionType = b;
+        break;
+    case CmdSsid:
+        s.Ssid = cutText(r);
+        break;
     // cut at the first zero, or a later apply would send the padding
-    case CmdPassword: s.Password = cutText(r); break;
-    case CmdSlaveNumber: s.SlaveNumber = b; break;
-    case CmdSlaveDhcp: s.SlaveDhcp = b; break;
-    case CmdSlaveIp: s.SlaveIp = address(); break;
-    case CmdMasterIp: s.MasterIp = address(); break;
-    case CmdWifiChannel: s.WifiChannel = b; break;
-    case CmdSecurity: s.SecurityCode = b; break;
-    case CmdOffAllowed: s.OffAllowed = b; break;
-    case CmdDirection: s.Direction = b; break;
-    case CmdHumiditySensor: s.HumiditySensorOn = b; break;
-    case CmdRelaySensor: s.RelaySensorOn = b; break;
-    case CmdAnalogSensor: s.AnalogSensorOn = b; break;
-    case CmdHumidityThreshold: s.HumidityThreshold = b; break;
-    case CmdAnalogThreshold: s.AnalogThreshold = b; break;
-    case CmdTurnOffDelay: v.turnOffDelaySeconds = seconds(); break;
-    case CmdNightTimer: v.nightTimerSeconds = seconds(); break;
-    case CmdPartyTimer: v.partyTimerSeconds = seconds(); break;
-    case CmdHumidityScenario: s.HumidityScenario = b; break;
-    case CmdGateway: s.Gateway = address(); break;
-    default: break;
+    case CmdPassword:
+        s.Password = cutText(r);
+        break;
+    case CmdSlaveNumber:
+        s.SlaveNumber = b;
+        break;
+    case CmdSlaveDhcp:
+        s.SlaveDhcp = b;
+        break;
+    case CmdSlaveIp:
+        s.SlaveIp = address();
+        break;
+    case CmdMasterIp:
+        s.MasterIp = address();
+        break;
+    case CmdWifiChannel:
+        s.WifiChannel = b;
+        break;
+    case CmdSecurity:
+        s.SecurityCode = b;
+        break;
+    case CmdOffAllowed:
+        s.OffAllowed = b;
+        break;
+    case CmdDirection:
+        s.Direction = b;
+        break;
+    case CmdHumiditySensor:
+        s.HumiditySensorOn = b;
+        break;
+    case CmdRelaySensor:
+        s.RelaySensorOn = b;
+        break;
+    case CmdAnalogSensor:
+        s.AnalogSensorOn = b;
+        break;
+    case CmdHumidityThreshold:
+        s.HumidityThreshold = b;
+        break;
+    case CmdAnalogThreshold:
+        s.AnalogThreshold = b;
+        break;
+    case CmdTurnOffDelay:
+        v.turnOffDelaySeconds = seconds();
+        break;
+    case CmdNightTimer:
+        v.nightTimerSeconds = seconds();
+        break;
+    case CmdPartyTimer:
+        v.partyTimerSeconds = seconds();
+        break;
+    case CmdHumidityScenario:
+        s.HumidityScenario = b;
+        break;
+    case CmdGateway:
+        s.Gateway = address();
+        break;
+    default:
+        break;
     }
 }
 } // namespace
@@ -121,8 +195,8 @@ bool Session::unitGone() const {
     return link_.CurrentDevice() == nullptr;
 }
 
-std::optional<std::vector<std::uint8_t>> Session::request(std::uint8_t code, const std::function<void()>& send,
-                                                          std::chrono::milliseconds timeout) {
+std::optional<std::vector<std::uint8_t>>
+Session::request(std::uint8_t code, const std::function<void()>& send, std::chrono::milliseconds timeout) {
     std::optional<std::vector<std::uint8_t>> reply;
     link_.setReportHandler(code, [&reply](const InputReport& report) {
         if (!reply) reply.emplace(report.bytes().begin(), report.bytes().end());
@@ -134,11 +208,13 @@ std::optional<std::vector<std::uint8_t>> Session::request(std::uint8_t code, con
 }
 
 std::optional<std::string> Session::readSerial() {
-    const auto reply = request(CmdSerialNumber, [this] { link_.SendCommand(CmdRead, numberPayload(CmdSerialNumber)); });
+    const auto reply =
+        request(CmdSerialNumber, [this] { link_.SendCommand(CmdRead, numberPayload(CmdSerialNumber)); });
     if (!reply) return std::nullopt;
     const std::u16string serial = InputReport(*reply).serialNumber();
     std::string text;
-    for (char16_t c : cutAtZero(serial)) text += static_cast<char>(c);
+    for (char16_t c : cutAtZero(serial))
+        text += static_cast<char>(c);
     return text;
 }
 
@@ -171,7 +247,8 @@ std::optional<UnitStatus> Session::readStatus(std::string& failedStep) {
         const InputReport r(*reply);
         if (code == CmdWifiState) status.wifiConnected = r.payloadByte(1) != 0;
         if (code == CmdMasterState) status.masterConnected = r.payloadByte(1) != 0;
-        if (code == CmdFilterTime) status.filterSeconds = secondsFrom24(r.payloadByte(1), r.payloadByte(2), r.payloadByte(3));
+        if (code == CmdFilterTime)
+            status.filterSeconds = secondsFrom24(r.payloadByte(1), r.payloadByte(2), r.payloadByte(3));
         // each request awaits its reply, so the window's 20 ms spacing is not needed
         if (code != CmdFilterTime) pause(kStepPauseMs);
     }

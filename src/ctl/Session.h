@@ -14,7 +14,7 @@
 namespace breezekit {
 class HidPlatform;
 class HidDevice;
-}
+} // namespace breezekit
 
 namespace breezekit::ctl {
 

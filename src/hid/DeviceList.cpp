@@ -22,7 +22,8 @@ DeviceList::DeviceList(Controls controls, UnitLink& link, StatusPanels& panels,
                        const CurrentLanguage& language, QWidget* window)
     : QObject(window), c_(controls), link_(link), panels_(panels), language_(language), window_(window) {
     connect(&link_, &UnitLink::listRebuilt, this, &DeviceList::show);
-    connect(c_.ComboBox_Choose_device, &QComboBox::activated, this, [this] { ComboBox_Choose_deviceClick(); });
+    connect(c_.ComboBox_Choose_device, &QComboBox::activated, this,
+            [this] { ComboBox_Choose_deviceClick(); });
     link_.setReportHandler(CmdSerialNumber, [this](const InputReport& report) { onSerialNumber(report); });
 }
 
@@ -33,7 +34,8 @@ void DeviceList::show(int kept) {
     box->setEditText(language_.text(kRowNoDevices));
     const auto& units = link_.listedDevices();
     for (std::size_t i = 0; i < units.size(); ++i)
-        box->addItem(QStringLiteral("%1. %2").arg(i + 1).arg(QString::fromStdU16String(UnitLink::modelOf(*units[i]))));
+        box->addItem(
+            QStringLiteral("%1. %2").arg(i + 1).arg(QString::fromStdU16String(UnitLink::modelOf(*units[i]))));
     showAccessTips();
 
     if (units.empty()) {
@@ -86,7 +88,8 @@ void DeviceList::showCannotTalk(HidDevice& device) {
     panels_.showMasterState(false);
     if (!cannotTalkShown_.insert(device.identity()).second) return;
     // Posted: a modal box runs an event loop of its own, which must not run inside a rebuild.
-    QTimer::singleShot(0, this, [this, text = cannotTalkText(device)] { messages::showMessage(window_, text); });
+    QTimer::singleShot(0, this,
+                       [this, text = cannotTalkText(device)] { messages::showMessage(window_, text); });
 }
 
 } // namespace breezekit

@@ -20,7 +20,8 @@ void UserActions::run(const std::function<void()>& writes) {
     if (noDeviceGuard()) return;
     const std::uint64_t failedBefore = link_.failedWrites();
     writes();
-    if (link_.failedWrites() != failedBefore) messages::showMessage(window_, language_.text(kRowWritesFailed));
+    if (link_.failedWrites() != failedBefore)
+        messages::showMessage(window_, language_.text(kRowWritesFailed));
 }
 
 } // namespace breezekit

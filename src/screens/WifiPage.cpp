@@ -106,7 +106,8 @@ void WifiPage::showOutcome(WifiApplyOutcome outcome) {
     for (const Message& m : kMessages) {
         if (m.outcome != outcome) continue;
         QString text = language_.text(m.row);
-        if (m.firstArgRow >= 0) text = text.arg(language_.text(m.firstArgRow), language_.text(m.secondArgRow));
+        if (m.firstArgRow >= 0)
+            text = text.arg(language_.text(m.firstArgRow), language_.text(m.secondArgRow));
         if (m.stopError)
             messages::showStopError(window_, text);
         else

@@ -94,7 +94,8 @@ bool VirtualInterface::write(std::span<const std::uint8_t> report) {
             ++failedWrites_;
             return false;
         }
-        if (stall.count() == 0 && recordsReceived_) received_.push_back({Clock::now(), {report.begin(), report.end()}});
+        if (stall.count() == 0 && recordsReceived_)
+            received_.push_back({Clock::now(), {report.begin(), report.end()}});
     }
     if (stall.count() > 0) {
         // Models the kernel waiting out its time-out on an endpoint that takes nothing.

@@ -142,7 +142,8 @@ TEST(TextTable, AccessTextsNameTheRuleFile) {
     for (int row : {53, 67})
         for (int language = 0; language < kLanguageCount; ++language) {
             const std::string text = textTableEntry(row, language);
-            EXPECT_NE(text.find("70-breezekit.rules"), std::string::npos) << "row " << row << ", language " << language;
+            EXPECT_NE(text.find("70-breezekit.rules"), std::string::npos)
+                << "row " << row << ", language " << language;
             EXPECT_NE(text.find("README"), std::string::npos) << "row " << row << ", language " << language;
         }
 }

@@ -8,8 +8,8 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QTimer>
 #include <QJsonObject>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -189,8 +189,13 @@ TEST(CtlApply, AStalledUnitFailsTheApply) {
 
 TEST(CtlCommands, UsageErrors) {
     CtlRig rig({CtlRig::unitParameters(u"Pavona", "S1")});
-    const QStringList cases[] = {{}, {"frobnicate"}, {"show", "--dry-run"}, {"export"}, {"status", "extra"},
-                                 {"--unit", "1", "--serial", "x", "show"}, {"show", "--unit"}};
+    const QStringList cases[] = {{},
+                                 {"frobnicate"},
+                                 {"show", "--dry-run"},
+                                 {"export"},
+                                 {"status", "extra"},
+                                 {"--unit", "1", "--serial", "x", "show"},
+                                 {"show", "--unit"}};
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(' ').toStdString());
         EXPECT_EQ(rig.run(args).code, 2);
@@ -212,7 +217,8 @@ TEST(CtlCommands, StatusRestoreResetAndSearch) {
     EXPECT_NE(status.out.find("filter 2 d 3 h 4 min"), std::string::npos) << status.out;
     ASSERT_EQ(rig.run({"reset-filter"}).code, 0);
     const auto json = rig.run({"status", "--json"});
-    EXPECT_LT(QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object()["filterSeconds"].toInt(), 5);
+    EXPECT_LT(QJsonDocument::fromJson(QByteArray::fromStdString(json.out)).object()["filterSeconds"].toInt(),
+              5);
 
     rig.unit(0).unit()->setValue(CmdWifiChannel, {3});
     ASSERT_EQ(rig.run({"restore"}).code, 0);

@@ -7,7 +7,8 @@
 namespace breezekit::testing {
 
 CtlRig::CtlRig(const std::vector<sim::FactoryParameters>& units) {
-    for (const sim::FactoryParameters& p : units) plug(p);
+    for (const sim::FactoryParameters& p : units)
+        plug(p);
 }
 
 std::shared_ptr<sim::VirtualInterface> CtlRig::plug(const sim::FactoryParameters& parameters,

@@ -38,8 +38,10 @@ sim::FactoryParameters configured(const Combination& c) {
     s.slaveDhcp = c.slaveDhcp;
     s.slaveIp = {10, 1, 2, 7};
     // without a router the master's address is its access point's, as the window writes it
-    const bool router = c.mode == 1 ? c.connectionType == 1 : std::string_view(c.ssid).rfind("BreezeKit", 0) != 0;
-    s.masterIp = router ? std::array<std::uint8_t, 4>{10, 1, 2, 3} : std::array<std::uint8_t, 4>{192, 168, 4, 1};
+    const bool router =
+        c.mode == 1 ? c.connectionType == 1 : std::string_view(c.ssid).rfind("BreezeKit", 0) != 0;
+    s.masterIp =
+        router ? std::array<std::uint8_t, 4>{10, 1, 2, 3} : std::array<std::uint8_t, 4>{192, 168, 4, 1};
     s.gateway = {10, 1, 2, 254};
     s.wifiChannel = 4;
     s.securityCode = '2';

@@ -19,7 +19,8 @@ std::string id(const std::shared_ptr<sim::VirtualInterface>& i) {
 }
 // As the program starts it: once the event loop runs, after the event bindings are set.
 void postStartUp(HidController& controller) {
-    QMetaObject::invokeMethod(&controller, [&controller] { controller.startUp(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &controller, [&controller] { controller.startUp(); }, Qt::QueuedConnection);
 }
 } // namespace
 

@@ -191,8 +191,10 @@ class ShellProcessTest : public QObject {
         QVERIFY(copy);
         // A copy that runs is closed once shown; one that may not run ends by itself.
         QString output;
-        if (waitUntilShown(*copy, output)) QCOMPARE(closeAndWait(*copy), 0);
-        else QVERIFY(copy->state() == QProcess::NotRunning || copy->waitForFinished(kStartTimeoutMs));
+        if (waitUntilShown(*copy, output))
+            QCOMPARE(closeAndWait(*copy), 0);
+        else
+            QVERIFY(copy->state() == QProcess::NotRunning || copy->waitForFinished(kStartTimeoutMs));
         output += QString::fromUtf8(copy->readAllStandardOutput());
         QCOMPARE(output.split(QLatin1Char('\n'), Qt::SkipEmptyParts), printed);
     }

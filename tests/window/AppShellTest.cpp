@@ -113,8 +113,8 @@ class AppShellTest : public QObject {
         QMessageBox plain(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok, &parent);
         plain.setStyle(&style);
         QVERIFY(plain.buttons().size() == 1);
-        const auto box = messages::makeBox(&parent, QMessageBox::Icon(icon), QMessageBox::StandardButton(button),
-                                           QStringLiteral("text"));
+        const auto box = messages::makeBox(&parent, QMessageBox::Icon(icon),
+                                           QMessageBox::StandardButton(button), QStringLiteral("text"));
         QCOMPARE(box->buttons().size(), 1);
         for (QAbstractButton* b : box->buttons())
             QVERIFY(b->icon().isNull());
@@ -180,9 +180,9 @@ class AppShellTest : public QObject {
         QCOMPARE(accessibleName(f.TrackBar_External_sensor2), f.CheckBox_External_sensor2->text());
 
         const QString pattern = QString::fromUtf8(textTableEntry(68, language));
-        for (auto [field, label] : {std::pair{f.JvIPAddress_IP_Master, f.Label_IP_Master},
-                                    std::pair{f.JvIPAddress_IP_Slave, f.Label_IP_Slave},
-                                    std::pair{f.JvGateway, f.Label_Gateway}})
+        for (auto [field, label] :
+             {std::pair{f.JvIPAddress_IP_Master, f.Label_IP_Master},
+              std::pair{f.JvIPAddress_IP_Slave, f.Label_IP_Slave}, std::pair{f.JvGateway, f.Label_Gateway}})
             for (int i = 0; i < IpAddressEdit::kParts; ++i)
                 QCOMPARE(accessibleName(field->part(i)), pattern.arg(label->text()).arg(i + 1).arg(4));
         if (language == English)

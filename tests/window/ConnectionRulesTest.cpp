@@ -316,7 +316,8 @@ void ConnectionRulesTest::handlersEndWithTheRules() {
 
     slave->setChecked(true);
     QVERIFY(channel->isHidden());
-    QCOMPARE(controls.Label_Password->text(), QString::fromUtf8(textTableEntry(kRowPassword, language.index)));
+    QCOMPARE(controls.Label_Password->text(),
+             QString::fromUtf8(textTableEntry(kRowPassword, language.index)));
 
     rules.reset();
     controls.Label_Password->setText(QStringLiteral("mark"));

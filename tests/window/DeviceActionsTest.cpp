@@ -1,10 +1,10 @@
 #include "SimWindow.h"
-#include "screens/StatusPanels.h"
 #include "UnitReplies.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/CounterText.h"
 #include "protocol/core/Encodings.h"
 #include "screens/IpAddressEdit.h"
+#include "screens/StatusPanels.h"
 #include "screens/TimeEdit.h"
 
 #include <QCheckBox>
@@ -196,7 +196,8 @@ void DeviceActionsTest::resetBringsTheShownCounterBackNearZero() {
     QTest::mouseClick(form.Button_Reset_filter_timer, Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(form.statusPanels().lastFilterCount() < 3, 2500);
     QCOMPARE(form.Label_Timer_filter->text(),
-             QString::fromStdString(filterCounterText(form.statusPanels().lastFilterCount(), form.language.index)));
+             QString::fromStdString(
+                 filterCounterText(form.statusPanels().lastFilterCount(), form.language.index)));
     QTRY_VERIFY_WITH_TIMEOUT(form.statusPanels().lastFilterCount() >= 2, 4000);
 }
 

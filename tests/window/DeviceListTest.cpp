@@ -1,5 +1,6 @@
 #include "PaintedColour.h"
 #include "SimWindow.h"
+#include "UnitReplies.h"
 #include "app/Colours.h"
 #include "hid/device/HidController.h"
 #include "hid/device/HidDevice.h"
@@ -9,7 +10,6 @@
 #include "text/core/Languages.h"
 #include "text/core/TextRows.h"
 #include "text/core/TextTable.h"
-#include "UnitReplies.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,9 +20,9 @@
 #include <thread>
 
 using namespace breezekit;
+using breezekit::testing::sendReply;
 using breezekit::testing::SentCommand;
 using breezekit::testing::SimWindow;
-using breezekit::testing::sendReply;
 
 namespace {
 const SentCommand kSerialRequest{{}, CmdRead, {CmdSerialNumber}};

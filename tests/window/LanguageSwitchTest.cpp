@@ -1,10 +1,10 @@
 #include "text/LanguageSwitch.h"
 
 #include "ShellWindow.h"
-#include "screens/StatusPanels.h"
 #include "SimWindow.h"
 #include "app/Fonts.h"
 #include "app/Theme.h"
+#include "screens/StatusPanels.h"
 #include "text/core/TextTable.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 #include "SimWindow.h"
-#include "screens/StatusPanels.h"
 #include "UnitReplies.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/ReadBackTable.h"
+#include "screens/StatusPanels.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -49,8 +49,10 @@ QString captionOf(QWidget* w) {
     return static_cast<QAbstractButton*>(w)->text();
 }
 void setCaption(QWidget* w, const QString& text) {
-    if (auto* label = qobject_cast<QLabel*>(w)) label->setText(text);
-    else static_cast<QAbstractButton*>(w)->setText(text);
+    if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(text);
+    else
+        static_cast<QAbstractButton*>(w)->setText(text);
 }
 
 struct Ink {
@@ -126,13 +128,14 @@ class RenderedCaptionsTest : public QObject {
         // Every panel shown once: the connection modes and the unit model hide some of them.
         const QList<QWidget*> pages{f.Wi_Fi, f.Fan, f.Filter, f.Information};
         // Panels that never overlap the others are all shown; the rest in turns, as the modes show them.
-        for (QWidget* panel : std::initializer_list<QWidget*>{f.Panel_Wi_Fi_name, f.Panel_Number_of_slave,
-                                                               f.Panel_Master_State_connection,
-                                                               f.Panel_Wi_Fi_State_connection, f.Panel_IP_Slave})
+        for (QWidget* panel : std::initializer_list<QWidget*>{
+                 f.Panel_Wi_Fi_name, f.Panel_Number_of_slave, f.Panel_Master_State_connection,
+                 f.Panel_Wi_Fi_State_connection, f.Panel_IP_Slave})
             panel->show();
-        const std::pair<QWidget*, QWidget*> turns[] = {{nullptr, nullptr},
-                                                       {f.Panel_Direction_Fan_Pavona, f.Panel_Direction_Fan_MOX},
-                                                       {f.Panel_Wi_Fi_channel, f.Panel_IP_Master}};
+        const std::pair<QWidget*, QWidget*> turns[] = {
+            {nullptr, nullptr},
+            {f.Panel_Direction_Fan_Pavona, f.Panel_Direction_Fan_MOX},
+            {f.Panel_Wi_Fi_channel, f.Panel_IP_Master}};
         double lowest = 1e9;
         QString lowestName;
         int measured = 0;
@@ -142,7 +145,8 @@ class RenderedCaptionsTest : public QObject {
             for (QWidget* page : pages) {
                 f.PageControl->setCurrentWidget(page);
                 QList<QWidget*> captions;
-                for (QLabel* l : f.findChildren<QLabel*>()) captions << l;
+                for (QLabel* l : f.findChildren<QLabel*>())
+                    captions << l;
                 for (QAbstractButton* b : f.findChildren<QAbstractButton*>())
                     if (qobject_cast<QRadioButton*>(b) || b->inherits("QCheckBox")) captions << b;
                 for (QWidget* c : captions) {
@@ -161,7 +165,9 @@ class RenderedCaptionsTest : public QObject {
                     if (auto* label = qobject_cast<QLabel*>(c)) {
                         const QString where = QStringLiteral("%1 \"%2\": ink rows %3..%4 of %5")
                                                   .arg(c->objectName(), label->text())
-                                                  .arg(ink.firstRow).arg(ink.lastRow).arg(c->height());
+                                                  .arg(ink.firstRow)
+                                                  .arg(ink.lastRow)
+                                                  .arg(c->height());
                         QVERIFY2(ink.firstRow > 0 && ink.lastRow < c->height() - 1, qPrintable(where));
                     }
                 }

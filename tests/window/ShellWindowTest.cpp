@@ -1,23 +1,23 @@
 #include "ShellWindow.h"
-#include "screens/StatusPanels.h"
 
 #include "PaintedColour.h"
 #include "app/Fonts.h"
 #include "app/Theme.h"
 #include "screens/IpAddressEdit.h"
+#include "screens/StatusPanels.h"
 #include "screens/TimeEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEventLoop>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -32,7 +32,9 @@ class ShellWindowTest : public QObject {
     // The service program's box is modal: its event loop must find nothing started that touches a unit.
     void nothingTouchesAUnitWhileTheServiceBoxIsOpen() {
         QTemporaryDir dir;
-        const auto path = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
+        const auto path = [&](const char* name) {
+            return dir.filePath(QString::fromLatin1(name)).toStdString();
+        };
         FileLockMarker service(path("service.lock"));
         QCOMPARE(service.hold(), FileLockMarker::Hold::Taken);
         sim::SimulatedPlatform platform;

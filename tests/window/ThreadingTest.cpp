@@ -1,6 +1,6 @@
 #include "SimWindow.h"
-#include "hid/device/HidController.h"
 #include "hid/device/DeviceReader.h"
+#include "hid/device/HidController.h"
 #include "hid/device/HidDevice.h"
 #include "protocol/core/Commands.h"
 
@@ -100,7 +100,8 @@ void ThreadingTest::plugAndUnplugWhileUnitsStream() {
         };
         QTRY_COMPARE_WITH_TIMEOUT(listed(), units, 30000);
         everyInterface = w.platform().interfaces();
-        QTRY_COMPARE_WITH_TIMEOUT(w.link().controller().runningReaders(), static_cast<int>(units.size()), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.link().controller().runningReaders(), static_cast<int>(units.size()),
+                                  30000);
 
         // The loop really raced rebuilds against hand-overs.
         QVERIFY2(rebuilds > kRounds / 4, qPrintable(QString::number(rebuilds)));

@@ -150,7 +150,8 @@ void WifiSearchWindowTest::noNetworkRepeatsTheRequestEvery2000Ms() {
         const auto since = sent[starts[i]].at - clicked;
         QVERIFY2(since >= milliseconds(2000) * static_cast<int>(i),
                  qPrintable(QString::number(std::chrono::duration_cast<milliseconds>(since).count())));
-        qInfo("request %zu at %lld ms", i, static_cast<long long>(std::chrono::duration_cast<milliseconds>(since).count()));
+        qInfo("request %zu at %lld ms", i,
+              static_cast<long long>(std::chrono::duration_cast<milliseconds>(since).count()));
     }
     QVERIFY(form.Timer1->isActive());
     QVERIFY(!form.Timer2->isActive());

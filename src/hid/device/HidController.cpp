@@ -168,8 +168,7 @@ void HidController::CheckIn(const std::vector<HidDevice*>& devices) {
 void HidController::dispatch(HidDevice& device, std::span<const std::uint8_t> report) {
     ++dispatchDepth_;
     try {
-        if (OnDeviceData && !report.empty() && !destroying_)
-            OnDeviceData(device, InputReport(report));
+        if (OnDeviceData && !report.empty() && !destroying_) OnDeviceData(device, InputReport(report));
     } catch (const std::exception& error) {
         // Nothing may cross the event loop: the report is dropped and the reader goes on.
         qCWarning(lcHid) << "a report handler failed; report dropped:" << error.what();

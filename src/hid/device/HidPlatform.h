@@ -53,7 +53,8 @@ class HidPlatform : public QObject {
     // Every present HID interface once, in a stable order.
     virtual std::vector<HidInterfaceInfo> enumerate() = 0;
     // None when the interface is gone or refuses the mode.
-    [[nodiscard]] virtual std::unique_ptr<HidConnection> open(const HidInterfaceInfo& info, HidOpenMode mode) = 0;
+    [[nodiscard]] virtual std::unique_ptr<HidConnection> open(const HidInterfaceInfo& info,
+                                                              HidOpenMode mode) = 0;
 
   signals:
     // The set of interfaces may have changed; delivered on the GUI thread.

@@ -41,7 +41,8 @@ UnitLink::~UnitLink() {
 }
 
 void UnitLink::start() {
-    QMetaObject::invokeMethod(controller_.get(), [this] { controller_->startUp(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        controller_.get(), [this] { controller_->startUp(); }, Qt::QueuedConnection);
 }
 
 void UnitLink::shutdown() {
@@ -124,7 +125,8 @@ bool UnitLink::writeReport(HidDevice& device, UnitWrites& state, std::span<const
     if (!written) {
         ++failedWrites_;
         const std::string reason = device.lastError();
-        qCWarning(lcHid).noquote() << "write failed" + QString::fromStdString(reason.empty() ? "" : ": " + reason);
+        qCWarning(lcHid).noquote() << "write failed" +
+                                          QString::fromStdString(reason.empty() ? "" : ": " + reason);
     }
     return written;
 }
