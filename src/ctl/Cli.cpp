@@ -10,12 +10,13 @@ namespace breezekit::ctl {
 
 namespace {
 
-const char* kExitCodesHelp = "Exit codes:\n"
-                             "  0  done\n"
-                             "  1  no answer, not as asked, or a write failed\n"
-                             "  2  usage error or invalid profile (nothing written)\n"
-                             "  3  no such unit, no access to it, or it went away\n"
-                             "  4  the window program or the service program runs\n";
+const char* kExitCodesHelp =
+    "Exit codes:\n"
+    "  0  done\n"
+    "  1  no answer, not as asked, a write failed, or an apply was interrupted\n"
+    "  2  usage error or invalid profile (nothing written)\n"
+    "  3  no such unit, no access to it, or it went away during status or search\n"
+    "  4  the window program or the service program runs (not checked with --simulate)\n";
 
 const char* kToolHelp = "Usage: breezekitctl [--simulate] [--unit N | --serial S] COMMAND [OPTIONS]\n"
                         "Configures ventilation units over USB without a window.\n\n"
@@ -48,18 +49,19 @@ const std::map<QString, const char*> kCommandHelp{
     {"apply",
      "Usage: breezekitctl apply FILE|- [--slave-number K] [--slave-ip A] [--dry-run] [--with-password]\n"
      "Checks the whole profile, sends it as the window's Apply Wi-Fi and Apply Fan do, and reads it "
-     "back.\nA profile without a password keeps the unit's. --slave-number overrides wifi.slaveNumber "
-     "of a slave\n(a static slave address also needs --slave-ip). --dry-run prints the reports it "
-     "would write\nand writes none; passwords show as ** unless --with-password.\n"},
+     "back.\nA profile without a password keeps the unit's. For a slave profile, --slave-number sets "
+     "wifi.slaveNumber\nand --slave-ip wifi.slaveIp; with --slave-number, a static slave address also "
+     "needs --slave-ip.\n--dry-run prints the reports it would write and writes none; passwords show as "
+     "** unless\n--with-password. An interrupt closes an open write group and ends with exit 1.\n"},
     {"restore",
      "Usage: breezekitctl restore\nRestores the unit's factory values, as the window's button does.\n"},
     {"reset-filter",
      "Usage: breezekitctl reset-filter\nResets the filter counter, as the window's button does.\n"},
     {"status",
      "Usage: breezekitctl status [--watch] [--json]\nLink states and the filter counter. --watch prints "
-     "a line every second until interrupted.\n"},
-    {"search",
-     "Usage: breezekitctl search [--json]\nWi-Fi networks in range of the unit's module (at most 15 s).\n"},
+     "a line every second until interrupted (exit 0).\n"},
+    {"search", "Usage: breezekitctl search [--json]\nWi-Fi networks in range of the unit's module (at most "
+               "15 s);\nexit 1 when none is found.\n"},
 };
 
 const std::map<QString, std::set<QString>> kCommandOptions{
