@@ -258,7 +258,11 @@ std::optional<UnitStatus> Session::readStatus(std::string& failedStep) {
 bool Session::send(const CommandSequence& commands) {
     const std::uint64_t failedBefore = link_.failedWrites();
     for (const OutgoingCommand& command : commands) {
-        if (interrupted()) {
+        const bool opensGroup = command.code == CmdWriteSession && !command.payload.empty() &&
+                                command.payload[0] == kWriteSessionBegin;
+        // After an interrupt an open group is closed and no new one starts; what follows a closed group
+        // (the module's restart) still goes out, or the unit's Wi-Fi module could stay off.
+        if (interrupted() && (groupOpen_ || opensGroup)) {
             if (groupOpen_) link_.SendCommand(CmdWriteSession, numberPayload(kWriteSessionEnd));
             groupOpen_ = false;
             return false;
@@ -267,7 +271,7 @@ bool Session::send(const CommandSequence& commands) {
         if (command.code == CmdWriteSession && !command.payload.empty())
             groupOpen_ = command.payload[0] == kWriteSessionBegin;
     }
-    return link_.failedWrites() == failedBefore;
+    return !interrupted() && link_.failedWrites() == failedBefore;
 }
 
 } // namespace breezekit::ctl

@@ -179,6 +179,26 @@ TEST(CtlApply, AnInterruptedApplyClosesItsWriteGroup) {
     EXPECT_EQ(writes.back()[3], 0);
 }
 
+TEST(CtlApply, AnInterruptAfterTheWifiGroupStillSwitchesTheModuleOnAndStartsNoFanGroup) {
+    CtlRig rig({CtlRig::unitParameters(u"Pavona", "S1")});
+    const QString file = rig.path("p.json");
+    ASSERT_EQ(rig.run({"export", "--with-password", file}).code, 0);
+    // the signal arrives while the module is switched off, after the Wi-Fi group closed
+    rig.unit(0).setFailingWrites([](std::span<const std::uint8_t> report) {
+        if (report.size() > 3 && report[1] == CmdModuleSwitch && report[3] == kModuleOff)
+            ctl::setInterrupted(true);
+        return false;
+    });
+    const auto result = rig.run({"apply", file});
+    ctl::setInterrupted(false);
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(rig.unit(0).unit()->writeSessionFlags(), (sim::VirtualUnit::Bytes{1, 0}));
+    const auto writes = CtlRig::writes(rig.unit(0));
+    ASSERT_FALSE(writes.empty());
+    EXPECT_EQ(writes.back()[1], CmdModuleSwitch);
+    EXPECT_EQ(writes.back()[3], kModuleOn);
+}
+
 TEST(CtlApply, AStalledUnitFailsTheApply) {
     CtlRig rig({CtlRig::unitParameters(u"Pavona", "S1")});
     const QString file = rig.path("p.json");

@@ -1,224 +1,18 @@
 #include "ctl/Profile.h"
-
+#include "ctl/ProfileChecks.h"
+#include "ctl/ProfileFields.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/Conversions.h"
 #include "protocol/core/Encodings.h"
 #include "protocol/core/WifiApply.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QStringList>
-#include <array>
-#include <cmath>
 #include <functional>
 #include <optional>
-#include <span>
 
 namespace breezekit::ctl {
-
-namespace {
-
-constexpr std::array<const char*, 11> kWifiKeys{"role",     "router",   "ssid",        "password",
-                                                "security", "channel",  "slaveNumber", "slaveDhcp",
-                                                "slaveIp",  "masterIp", "gateway"};
-constexpr std::array<const char*, 11> kFanKeys{"offAllowed",        "direction",       "humidityScenario",
-                                               "humiditySensor",    "relaySensor",     "analogSensor",
-                                               "humidityThreshold", "analogThreshold", "nightTimer",
-                                               "partyTimer",        "turnOffDelay"};
-constexpr std::array<const char*, 4> kSecurityNames{"OPEN", "WPA_PSK", "WPA2_PSK", "WPA_WPA2_PSK"};
-constexpr std::size_t kMaxNameLength = 32;
-constexpr std::size_t kMaxPasswordLength = 60;
-constexpr std::uint32_t kSecondsPerDay = 86400;
-constexpr int kHumidityMin = 40, kHumidityMax = 80, kAnalogMin = 5, kAnalogMax = 100;
-
-QString textOf(const std::u16string& latin1) {
-    return QString::fromStdU16String(latin1);
-}
-
-QString dotted(const std::u16string& payload) {
-    return QString::fromStdString(dottedIpv4(payload));
-}
-
-class Exporter {
-  public:
-    QJsonArray problems;
-
-    QJsonValue raw(const char* field, std::uint32_t value) {
-        problems.append(
-            QStringLiteral("%1: the unit reports %2, outside the profile's values").arg(field).arg(value));
-        return QJsonObject{{"raw", static_cast<qint64>(value)}};
-    }
-    QJsonValue flag(const char* field, std::uint8_t value) {
-        if (const std::optional<bool> on = oneOrZero(value)) return *on;
-        return raw(field, value);
-    }
-    QJsonValue named(const char* field, std::uint8_t value, const char* ifOne, const char* ifZero) {
-        if (const std::optional<bool> one = oneOrZero(value))
-            return QString::fromLatin1(*one ? ifOne : ifZero);
-        return raw(field, value);
-    }
-    QJsonValue threshold(const char* field, std::uint8_t value, int minimum, int maximum) {
-        if (value % kThresholdStep == 0 && value >= minimum && value <= maximum) return value;
-        return raw(field, value);
-    }
-    QJsonValue timer(const char* field, std::uint32_t seconds) {
-        // a time field holds whole minutes of one day; anything else would change on the way back
-        if (seconds < kSecondsPerDay && seconds % 60 == 0)
-            return QString::fromStdString(timeText(timeOfSeconds(seconds)));
-        return raw(field, seconds);
-    }
-};
-
-// Reads one profile, collecting every problem instead of stopping at the first.
-class Reader {
-  public:
-    std::vector<std::string> errors;
-
-    void fail(const QString& field, const QString& what) {
-        errors.push_back((field + ": " + what).toStdString());
-    }
-
-    void checkKeys(const QJsonObject& object, const QString& prefix, std::span<const char* const> known) {
-        for (const QString& key : object.keys()) {
-            bool found = false;
-            for (const char* k : known)
-                found = found || key == QLatin1String(k);
-            if (!found) fail(prefix + key, QStringLiteral("unknown key"));
-        }
-    }
-
-    // An integer within [lo, hi]: checked as a double before it is narrowed, so 1e300 cannot wrap.
-    std::optional<std::int64_t> integer(const QJsonValue& v, const QString& field, std::int64_t lo,
-                                        std::int64_t hi) {
-        if (!v.isDouble()) {
-            fail(field, QStringLiteral("must be a whole number"));
-            return std::nullopt;
-        }
-        const double d = v.toDouble();
-        if (std::floor(d) != d) {
-            fail(field, QStringLiteral("must be a whole number, not %1").arg(d));
-            return std::nullopt;
-        }
-        if (d < static_cast<double>(lo) || d > static_cast<double>(hi)) {
-            fail(field, QStringLiteral("%1 is outside %2-%3").arg(d).arg(lo).arg(hi));
-            return std::nullopt;
-        }
-        return static_cast<std::int64_t>(d);
-    }
-
-    // {"raw": N} as an export writes it: isRaw when v is an object, valid when N is usable.
-    struct Raw {
-        bool isRaw = false;
-        bool valid = false;
-        std::uint32_t value = 0;
-    };
-    Raw raw(const QJsonValue& v, const QString& field, std::uint32_t max) {
-        if (!v.isObject()) return {};
-        const QJsonObject o = v.toObject();
-        if (o.size() != 1 || !o.contains(QStringLiteral("raw"))) {
-            fail(field, QStringLiteral("an object here must be {\"raw\": N}"));
-            return {true, false, 0};
-        }
-        const std::optional<std::int64_t> n = integer(o.value(QStringLiteral("raw")), field + ".raw", 0, max);
-        if (!n) return {true, false, 0};
-        rawFields.push_back(field);
-        return {true, true, static_cast<std::uint32_t>(*n)};
-    }
-
-    std::vector<QString> rawFields;
-};
-
-bool isRaw(const Reader& r, const QString& field) {
-    return std::find(r.rawFields.begin(), r.rawFields.end(), field) != r.rawFields.end();
-}
-
-std::optional<Ipv4> parseDotted(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4) return std::nullopt;
-    Ipv4 address{};
-    for (int i = 0; i < 4; ++i) {
-        const QString& p = parts[i];
-        if (p.isEmpty() || p.size() > 3) return std::nullopt;
-        for (QChar c : p)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-        const int n = p.toInt();
-        if (n > 255) return std::nullopt;
-        address[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
-    }
-    return address;
-}
-
-// Characters the one-byte framing carries and a network name or password may hold.
-std::optional<QString> sendableProblem(const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() > kHighestPayloadChar)
-            return QStringLiteral("character U+%1 cannot be sent (at most U+00FF)")
-                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
-        if (c.unicode() < 0x20)
-            return QStringLiteral("control character U+%1 cannot be sent")
-                .arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')));
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
-QJsonObject profileOf(const UnitValues& values, const std::string& model, const std::string& serial,
-                      bool withPassword) {
-    const DeviceSettings& s = values.settings;
-    Exporter e;
-    QJsonObject wifi;
-    const std::optional<bool> master = oneOrZero(s.DeviceMode);
-    wifi["role"] = master ? QJsonValue(*master ? "master" : "slave") : e.raw("wifi.role", s.DeviceMode);
-    if (master && !*master) {
-        wifi["router"] = !isMasterAccessPointName(s.Ssid);
-    } else if (const std::optional<bool> router = withRouterOfConnectionType(s.ConnectionType)) {
-        wifi["router"] = *router;
-    } else {
-        wifi["router"] = e.raw("wifi.router", s.ConnectionType);
-    }
-    wifi["ssid"] = textOf(s.Ssid);
-    if (withPassword) wifi["password"] = textOf(s.Password);
-    if (const std::optional<int> item = securityItemOfDigit(s.SecurityCode))
-        wifi["security"] = kSecurityNames[static_cast<std::size_t>(*item)];
-    else
-        wifi["security"] = e.raw("wifi.security", s.SecurityCode);
-    wifi["channel"] =
-        channelItemOfNumber(s.WifiChannel) ? QJsonValue(s.WifiChannel) : e.raw("wifi.channel", s.WifiChannel);
-    if (const std::optional<int> item = slaveItemOfNumber(s.SlaveNumber))
-        wifi["slaveNumber"] = *item + 1;
-    else
-        wifi["slaveNumber"] = e.raw("wifi.slaveNumber", s.SlaveNumber);
-    wifi["slaveDhcp"] = e.flag("wifi.slaveDhcp", s.SlaveDhcp);
-    wifi["slaveIp"] = dotted(s.SlaveIp);
-    wifi["masterIp"] = dotted(s.MasterIp);
-    wifi["gateway"] = dotted(s.Gateway);
-
-    QJsonObject fan;
-    fan["offAllowed"] = e.flag("fan.offAllowed", s.OffAllowed);
-    fan["direction"] = e.named("fan.direction", s.Direction, "exhaust", "supply");
-    fan["humidityScenario"] =
-        e.named("fan.humidityScenario", s.HumidityScenario, "boost-and-exhaust", "boost-current");
-    fan["humiditySensor"] = e.flag("fan.humiditySensor", s.HumiditySensorOn);
-    fan["relaySensor"] = e.flag("fan.relaySensor", s.RelaySensorOn);
-    fan["analogSensor"] = e.flag("fan.analogSensor", s.AnalogSensorOn);
-    fan["humidityThreshold"] =
-        e.threshold("fan.humidityThreshold", s.HumidityThreshold, kHumidityMin, kHumidityMax);
-    fan["analogThreshold"] = e.threshold("fan.analogThreshold", s.AnalogThreshold, kAnalogMin, kAnalogMax);
-    fan["nightTimer"] = e.timer("fan.nightTimer", values.nightTimerSeconds);
-    fan["partyTimer"] = e.timer("fan.partyTimer", values.partyTimerSeconds);
-    fan["turnOffDelay"] = e.timer("fan.turnOffDelay", values.turnOffDelaySeconds);
-
-    QJsonObject profile{{"format", kProfileFormat},
-                        {"version", kProfileVersion},
-                        {"model", QString::fromStdString(model)},
-                        {"serial", QString::fromStdString(serial)},
-                        {"wifi", wifi},
-                        {"fan", fan}};
-    if (!e.problems.isEmpty()) profile["problems"] = e.problems;
-    return profile;
-}
 
 ParsedProfile parseProfile(const QByteArray& json) {
     QJsonParseError error{};
@@ -241,7 +35,7 @@ ParsedProfile parseProfile(const QByteArray& json) {
 
 ParsedProfile parseProfile(const QJsonObject& p) {
     ParsedProfile out;
-    Reader r;
+    FieldChecker r;
     static constexpr std::array<const char*, 7> kTopKeys{"format", "version", "model",   "serial",
                                                          "wifi",   "fan",     "problems"};
     r.checkKeys(p, QString(), kTopKeys);
@@ -278,7 +72,7 @@ ParsedProfile parseProfile(const QJsonObject& p) {
             const std::optional<QJsonValue> v = need(o, group, key);
             if (!v) return;
             const QString field = QStringLiteral("%1.%2").arg(group, key);
-            if (const Reader::Raw raw = r.raw(*v, field, 0xFF); raw.isRaw) {
+            if (const FieldChecker::Raw raw = r.raw(*v, field, 0xFF); raw.isRaw) {
                 if (raw.valid) target = static_cast<std::uint8_t>(raw.value);
                 return;
             }
@@ -333,9 +127,9 @@ ParsedProfile parseProfile(const QJsonObject& p) {
     byteField(wifi, "wifi", "role", s.DeviceMode, oneOf({{"master", kRoleMaster}, {"slave", kRoleSlave}}));
     std::uint8_t router = 0xFF;
     byteField(wifi, "wifi", "router", router, boolean);
-    const bool routerRaw = isRaw(r, "wifi.router");
+    const bool routerRaw = r.readRaw("wifi.router");
     const bool master = s.DeviceMode == kRoleMaster;
-    const bool slave = s.DeviceMode == kRoleSlave && !isRaw(r, "wifi.role");
+    const bool slave = s.DeviceMode == kRoleSlave && !r.readRaw("wifi.role");
     const bool withRouter = router == 1;
     const bool accessPoint = master && router == 0;
     if (master)
@@ -404,7 +198,7 @@ ParsedProfile parseProfile(const QJsonObject& p) {
 
     // A raw value is refused only where the chosen combination sends what the profile says.
     auto refuseRaw = [&](const char* field, bool read) {
-        if (read && isRaw(r, field))
+        if (read && r.readRaw(field))
             r.fail(field,
                    QStringLiteral("the raw value is not valid here; give a value of the profile's form"));
     };
@@ -431,7 +225,7 @@ ParsedProfile parseProfile(const QJsonObject& p) {
         const std::optional<QJsonValue> v = need(fan, "fan", key);
         if (!v) return;
         const QString field = QStringLiteral("fan.%1").arg(key);
-        if (const Reader::Raw raw = r.raw(*v, field, kMaxSeconds24); raw.isRaw) {
+        if (const FieldChecker::Raw raw = r.raw(*v, field, kMaxSeconds24); raw.isRaw) {
             if (raw.valid) seconds = raw.value;
             return;
         }
@@ -451,50 +245,6 @@ ParsedProfile parseProfile(const QJsonObject& p) {
 
     out.errors = std::move(r.errors);
     return out;
-}
-
-namespace {
-QString shown(const QJsonValue& v) {
-    if (v.isString()) return v.toString();
-    if (v.isBool()) return v.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    if (v.isDouble()) return QString::number(v.toDouble());
-    if (v.isObject()) return QStringLiteral("raw %1").arg(v.toObject().value("raw").toInteger());
-    if (v.isUndefined()) return QStringLiteral("(none)");
-    return QString::fromUtf8(QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact));
-}
-
-template <typename Visit> void forEachField(const QJsonObject& profile, Visit visit) {
-    const QJsonObject wifi = profile.value("wifi").toObject();
-    const QJsonObject fan = profile.value("fan").toObject();
-    for (const char* k : kWifiKeys)
-        visit(QStringLiteral("wifi.%1").arg(k), wifi.value(k));
-    for (const char* k : kFanKeys)
-        visit(QStringLiteral("fan.%1").arg(k), fan.value(k));
-}
-} // namespace
-
-std::vector<std::string> profileDifferences(const QJsonObject& from, const QJsonObject& to) {
-    std::vector<QJsonValue> before;
-    forEachField(from, [&](const QString&, const QJsonValue& v) { before.push_back(v); });
-    std::vector<std::string> lines;
-    std::size_t i = 0;
-    forEachField(to, [&](const QString& field, const QJsonValue& v) {
-        const QJsonValue& old = before[i++];
-        if (old != v) lines.push_back((field + ": " + shown(old) + " -> " + shown(v)).toStdString());
-    });
-    return lines;
-}
-
-std::vector<std::string> profileLines(const QJsonObject& profile) {
-    std::vector<std::string> lines;
-    lines.push_back(("model: " + profile.value("model").toString()).toStdString());
-    lines.push_back(("serial: " + profile.value("serial").toString()).toStdString());
-    forEachField(profile, [&](const QString& field, const QJsonValue& v) {
-        if (!v.isUndefined()) lines.push_back((field + ": " + shown(v)).toStdString());
-    });
-    for (const QJsonValue& problem : profile.value("problems").toArray())
-        lines.push_back(("problem: " + problem.toString()).toStdString());
-    return lines;
 }
 
 } // namespace breezekit::ctl
