@@ -7,8 +7,12 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <iostream>
+#include <sys/prctl.h>
 
 int main(int argc, char** argv) {
+    // The protocol is paced in 1 ms pauses: the default 50 us slack on every sleep and wait (inherited by
+    // the reader threads) adds up over the steps.
+    (void)::prctl(PR_SET_TIMERSLACK, 1UL);
     QCoreApplication app(argc, argv);
     breezekit::ctl::installInterruptHandler();
     breezekit::ctl::Environment env;
