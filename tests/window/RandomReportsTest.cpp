@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <algorithm>
 #include <random>
 
 using namespace breezekit;
@@ -13,7 +14,19 @@ class RandomReportsTest : public QObject {
     Q_OBJECT
   private slots:
     void survivesRandomReports();
+    void handlesExactlyTheCommandSetsReplies();
 };
+
+// The dispatch goes by its handler table alone: a handler missing or added shows here.
+void RandomReportsTest::handlesExactlyTheCommandSetsReplies() {
+    SimWindow w(1);
+    for (int code = 0; code < 256; ++code) {
+        const bool listed =
+            std::find(std::begin(kHandledCodes), std::end(kHandledCodes), code) != std::end(kHandledCodes);
+        QVERIFY2(w.link().hasReportHandler(static_cast<std::uint8_t>(code)) == listed,
+                 qPrintable(QString::number(code)));
+    }
+}
 
 void RandomReportsTest::survivesRandomReports() {
     constexpr int kReports = 10000;

@@ -70,6 +70,7 @@ class UnitLink : public QObject {
     // Registers the handler of one command code; the dispatch calls it for reports of CurrentDevice.
     using ReportHandler = std::function<void(const InputReport&)>;
     void setReportHandler(std::uint8_t code, ReportHandler handler);
+    bool hasReportHandler(std::uint8_t code) const { return static_cast<bool>(handlers_[code]); }
 
     HidController& controller() { return *controller_; }
 
