@@ -160,43 +160,41 @@ TEST(CtlApply, SlaveNumberOverride) {
     EXPECT_EQ(rig.unit(0).unit()->value(CmdSlaveIp), (sim::VirtualUnit::Bytes{10, 1, 1, 3}));
 }
 
-TEST(CtlApply, AnInterruptedApplyClosesItsWriteGroup) {
-    CtlRig rig({CtlRig::unitParameters(u"Pavona", "S1")});
-    const QString file = rig.path("p.json");
-    ASSERT_EQ(rig.run({"export", "--with-password", file}).code, 0);
-    // the signal arrives while the network name goes out
-    rig.unit(0).setFailingWrites([](std::span<const std::uint8_t> report) {
-        if (report.size() > 1 && report[1] == CmdSsid) ctl::setInterrupted(true);
-        return false;
-    });
-    const auto result = rig.run({"apply", file});
-    ctl::setInterrupted(false);
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(rig.unit(0).unit()->writeSessionFlags(), (sim::VirtualUnit::Bytes{1, 0}));
-    const auto writes = CtlRig::writes(rig.unit(0));
-    ASSERT_FALSE(writes.empty());
-    EXPECT_EQ(writes.back()[1], CmdWriteSession);
-    EXPECT_EQ(writes.back()[3], 0);
-}
-
-TEST(CtlApply, AnInterruptAfterTheWifiGroupStillSwitchesTheModuleOnAndStartsNoFanGroup) {
-    CtlRig rig({CtlRig::unitParameters(u"Pavona", "S1")});
-    const QString file = rig.path("p.json");
-    ASSERT_EQ(rig.run({"export", "--with-password", file}).code, 0);
-    // the signal arrives while the module is switched off, after the Wi-Fi group closed
-    rig.unit(0).setFailingWrites([](std::span<const std::uint8_t> report) {
-        if (report.size() > 3 && report[1] == CmdModuleSwitch && report[3] == kModuleOff)
-            ctl::setInterrupted(true);
-        return false;
-    });
-    const auto result = rig.run({"apply", file});
-    ctl::setInterrupted(false);
-    EXPECT_EQ(result.code, 1);
-    EXPECT_EQ(rig.unit(0).unit()->writeSessionFlags(), (sim::VirtualUnit::Bytes{1, 0}));
-    const auto writes = CtlRig::writes(rig.unit(0));
-    ASSERT_FALSE(writes.empty());
-    EXPECT_EQ(writes.back()[1], CmdModuleSwitch);
-    EXPECT_EQ(writes.back()[3], kModuleOn);
+// An interrupt closes an open write group and starts no new one; what follows a closed group (the
+// module's restart) still goes out.
+TEST(CtlApply, AnInterruptedApplyLeavesNoGroupOpenAndTheModuleOn) {
+    struct Case {
+        const char* when;
+        std::uint8_t code;        // the interrupt arrives while a report of this code goes out
+        int firstPayload;         // and this first payload byte, or -1 for any
+        std::uint8_t lastCode;    // the last report written
+        std::uint8_t lastPayload; // and its first payload byte
+    };
+    const Case cases[] = {
+        {"while the network name goes out", CmdSsid, -1, CmdWriteSession, kWriteSessionEnd},
+        {"while the module is switched off", CmdModuleSwitch, kModuleOff, CmdModuleSwitch, kModuleOn},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.when);
+        CtlRig rig({CtlRig::unitParameters(u"Pavona", "S1")});
+        const QString file = rig.path("p.json");
+        ASSERT_EQ(rig.run({"export", "--with-password", file}).code, 0);
+        rig.unit(0).setFailingWrites([&c](std::span<const std::uint8_t> report) {
+            if (report.size() > 3 && report[1] == c.code &&
+                (c.firstPayload < 0 || report[3] == c.firstPayload))
+                ctl::setInterrupted(true);
+            return false;
+        });
+        const auto result = rig.run({"apply", file});
+        ctl::setInterrupted(false);
+        EXPECT_EQ(result.code, 1);
+        // one group, the Wi-Fi one, opened and closed; the fan group never started
+        EXPECT_EQ(rig.unit(0).unit()->writeSessionFlags(), (sim::VirtualUnit::Bytes{1, 0}));
+        const auto writes = CtlRig::writes(rig.unit(0));
+        ASSERT_FALSE(writes.empty());
+        EXPECT_EQ(writes.back()[1], c.lastCode);
+        EXPECT_EQ(writes.back()[3], c.lastPayload);
+    }
 }
 
 TEST(CtlApply, AStalledUnitFailsTheApply) {

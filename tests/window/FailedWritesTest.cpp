@@ -28,6 +28,14 @@ bool isWriteOf(std::span<const std::uint8_t> report, std::uint8_t code, std::uin
 
 // Long enough to count as a stalled unit.
 constexpr auto kStall = 1100ms;
+
+// The unit listed and named, no poll running, nothing recorded yet.
+[[nodiscard]] bool quietUnit(SimWindow& w) {
+    if (!SimWindow::waitUntil([&] { return !w.form().Label_Serial_number->text().isEmpty(); })) return false;
+    w.form().Timer3->stop();
+    w.clearCommands();
+    return true;
+}
 } // namespace
 
 // Writes that fail at once do not stop a handler; a unit that stalls is skipped until it answers, and a
@@ -43,8 +51,7 @@ class FailedWritesTest : public QObject {
 
 void FailedWritesTest::quickFailureLeavesTheRestOfTheApply() {
     SimWindow w(1);
-    QTRY_VERIFY(!w.form().Label_Serial_number->text().isEmpty());
-    w.clearCommands();
+    QVERIFY(quietUnit(w));
     int writes = 0;
     // The second report of the Apply fails without blocking.
     w.unit(0).setFailingWrites([&](std::span<const std::uint8_t>) { return ++writes == 2; });
@@ -60,9 +67,7 @@ void FailedWritesTest::quickFailureLeavesTheRestOfTheApply() {
 
 void FailedWritesTest::pollingGoesOnAfterAFailedRequestAndStaysSilent() {
     SimWindow w(1);
-    QTRY_VERIFY(!w.form().Label_Serial_number->text().isEmpty());
-    w.form().Timer3->stop();
-    w.clearCommands();
+    QVERIFY(quietUnit(w));
     w.unit(0).setFailingWrites(
         [](std::span<const std::uint8_t> report) { return isWriteOf(report, CmdRead, CmdWifiState); });
     w.form().statusPolling().Timer3Timer();
@@ -73,9 +78,7 @@ void FailedWritesTest::pollingGoesOnAfterAFailedRequestAndStaysSilent() {
 
 void FailedWritesTest::stalledUnitIsSkippedUntilItAnswersThenItsGroupIsClosed() {
     SimWindow w(1);
-    QTRY_VERIFY(!w.form().Label_Serial_number->text().isEmpty());
-    w.form().Timer3->stop();
-    w.clearCommands();
+    QVERIFY(quietUnit(w));
     w.unit(0).setWriteStall(kStall);
     QTest::mouseClick(w.form().Button_Apply_Save_Fan, Qt::LeftButton);
     // Only the first write was tried; it blocked, so the others were skipped.
@@ -96,9 +99,7 @@ void FailedWritesTest::stalledUnitIsSkippedUntilItAnswersThenItsGroupIsClosed() 
 
 void FailedWritesTest::restoreOnAStalledUnitKeepsItsSessionOpen() {
     SimWindow w(1);
-    QTRY_VERIFY(!w.form().Label_Serial_number->text().isEmpty());
-    w.form().Timer3->stop();
-    w.clearCommands();
+    QVERIFY(quietUnit(w));
     w.unit(0).setWriteStall(kStall);
     QTest::mouseClick(w.form().Button_Restore_default_parameters, Qt::LeftButton);
     QCOMPARE(w.messages(), QStringList{w.text(kRowWritesFailed)});
