@@ -1,7 +1,7 @@
 #include "ctl/SimulatedUnits.h"
 
 #include "hid/device/UnitLink.h"
-#include "sim/SimulatedPlatform.h"
+#include "sim/DemoUnits.h"
 
 #include <chrono>
 #include <thread>
@@ -63,17 +63,7 @@ std::chrono::milliseconds writeDelay() {
 } // namespace
 
 std::unique_ptr<HidPlatform> makeSimulatedUnits() {
-    auto platform = std::make_unique<sim::SimulatedPlatform>();
-    sim::FactoryParameters mox;
-    mox.productString = u"Pavona MOX";
-    mox.serialNumber = "48FF6D065077554932380587";
-    mox.settings.wifiState = 1;
-    mox.settings.filterSeconds = 23 * 86400 + 7 * 3600;
-    sim::FactoryParameters pavona;
-    pavona.productString = u"Pavona";
-    pavona.serialNumber = "3E0049001851363436303233";
-    platform->plugUnit(mox);
-    platform->plugUnit(pavona);
+    std::unique_ptr<HidPlatform> platform = sim::makeDemoUnits();
     const std::chrono::milliseconds delay = writeDelay();
     if (delay.count() == 0) return platform;
     return std::make_unique<DelayedWritePlatform>(std::move(platform), delay);

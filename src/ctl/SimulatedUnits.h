@@ -6,7 +6,7 @@
 
 namespace breezekit::ctl {
 
-// Two virtual units from factory values, as the demo plugs them: a "Pavona MOX", then a "Pavona".
+// The demo's two virtual units: a "Pavona MOX", then a "Pavona".
 // BREEZEKITCTL_SIMULATED_WRITE_MS (1-999) makes every write to them take that long, for tests.
 std::unique_ptr<HidPlatform> makeSimulatedUnits();
 

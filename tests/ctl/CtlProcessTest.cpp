@@ -1,4 +1,6 @@
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,4 +68,14 @@ TEST(CtlInterruptProcess, ASigintInsideTheWriteGroupClosesItAndEndsWithFailure) 
     EXPECT_TRUE(written.last().startsWith(kClosingZero)) << written.last().toStdString();
     // a finished group would be followed by the module switch and the fan group
     EXPECT_EQ(written.filter(kOpeningOne).size(), 1) << log.toStdString();
+}
+
+// --simulate gives the demo's units, networks in range included.
+TEST(CtlSimulateProcess, SearchFindsTheDemoNetworks) {
+    QProcess search;
+    search.start(QStringLiteral(BREEZEKITCTL_PROGRAM), {"--simulate", "--unit", "2", "search", "--json"});
+    ASSERT_TRUE(search.waitForFinished(kStartTimeoutMs));
+    ASSERT_EQ(search.exitCode(), 0) << search.readAllStandardError().toStdString();
+    const QJsonArray names = QJsonDocument::fromJson(search.readAllStandardOutput()).array();
+    EXPECT_EQ(names, (QJsonArray{"Home-5G", "", "Cafe, Garden", "Workshop"}));
 }
