@@ -1,5 +1,6 @@
 #include "ctl/Interrupt.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 #include <atomic>
 #include <csignal>
@@ -23,7 +24,8 @@ void onSignal(int) {
 void installInterruptHandler() {
     if (g_pipe[0] >= 0) return;
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read);
+    // The application owns it, so it goes before the event dispatcher does.
+    auto* notifier = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
         char buffer[16];
         while (::read(g_pipe[0], buffer, sizeof buffer) > 0) {
