@@ -54,7 +54,7 @@ void DeviceList::showAccessTips() {
     c_.ComboBox_Choose_device->setToolTip(units.empty() ? language_.text(kRowNoUnitsTip) : QString());
     for (std::size_t i = 0; i < units.size(); ++i)
         if (UnitLink::accessOf(*units[i]) != UnitAccess::Usable)
-            c_.ComboBox_Choose_device->setItemData(static_cast<int>(i), cannotTalkText(*units[i]),
+            c_.ComboBox_Choose_device->setItemData(static_cast<int>(i), cannotTalkText(*units[i], language_),
                                                    Qt::ToolTipRole);
 }
 
@@ -76,9 +76,9 @@ void DeviceList::onSerialNumber(const InputReport& report) {
     form::setAutoSizedText(c_.Label_Serial_number, controlText(report.serialNumber()));
 }
 
-QString DeviceList::cannotTalkText(HidDevice& device) const {
-    if (UnitLink::accessOf(device) == UnitAccess::NoAccess) return language_.text(kRowNoAccess);
-    return language_.text(kRowUnusableUnit).arg(device.inputReportLength()).arg(device.outputReportLength());
+QString cannotTalkText(HidDevice& device, const CurrentLanguage& language) {
+    if (UnitLink::accessOf(device) == UnitAccess::NoAccess) return language.text(kRowNoAccess);
+    return language.text(kRowUnusableUnit).arg(device.inputReportLength()).arg(device.outputReportLength());
 }
 
 void DeviceList::showCannotTalk(HidDevice& device) {
@@ -88,8 +88,8 @@ void DeviceList::showCannotTalk(HidDevice& device) {
     panels_.showMasterState(false);
     if (!cannotTalkShown_.insert(device.identity()).second) return;
     // Posted: a modal box runs an event loop of its own, which must not run inside a rebuild.
-    QTimer::singleShot(0, this,
-                       [this, text = cannotTalkText(device)] { messages::showMessage(window_, text); });
+    QTimer::singleShot(
+        0, this, [this, text = cannotTalkText(device, language_)] { messages::showMessage(window_, text); });
 }
 
 } // namespace breezekit

@@ -16,6 +16,9 @@ class InputReport;
 class StatusPanels;
 class UnitLink;
 
+// Why the program cannot talk to a listed unit (no access, or reports that cannot carry the protocol).
+QString cannotTalkText(HidDevice& device, const CurrentLanguage& language);
+
 // The window's view of the unit list: the drop-down with its colours, the serial number, the model's
 // direction panel, and the messages about units the program cannot talk to.
 class DeviceList : public QObject {
@@ -44,7 +47,6 @@ class DeviceList : public QObject {
     void show(int kept);
     void onSerialNumber(const InputReport& report);
     void showCannotTalk(HidDevice& device);
-    QString cannotTalkText(HidDevice& device) const;
 
     Controls c_;
     UnitLink& link_;

@@ -2,6 +2,7 @@
 
 #include "app/CurrentLanguage.h"
 #include "app/MessageBoxes.h"
+#include "hid/DeviceList.h"
 #include "hid/device/UnitLink.h"
 #include "text/core/TextRows.h"
 
@@ -20,8 +21,12 @@ void UserActions::run(const std::function<void()>& writes) {
     if (noDeviceGuard()) return;
     const std::uint64_t failedBefore = link_.failedWrites();
     writes();
-    if (link_.failedWrites() != failedBefore)
-        messages::showMessage(window_, language_.text(kRowWritesFailed));
+    if (link_.failedWrites() == failedBefore) return;
+    // A unit the program cannot talk to fails every write: say why instead.
+    HidDevice* unit = link_.CurrentDevice();
+    messages::showMessage(window_, unit && UnitLink::accessOf(*unit) != UnitAccess::Usable
+                                       ? cannotTalkText(*unit, language_)
+                                       : language_.text(kRowWritesFailed));
 }
 
 } // namespace breezekit

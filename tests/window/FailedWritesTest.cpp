@@ -47,6 +47,7 @@ class FailedWritesTest : public QObject {
     void pollingGoesOnAfterAFailedRequestAndStaysSilent();
     void stalledUnitIsSkippedUntilItAnswersThenItsGroupIsClosed();
     void restoreOnAStalledUnitKeepsItsSessionOpen();
+    void aUnitWithoutAccessSaysWhyOnAnAction();
 };
 
 void FailedWritesTest::quickFailureLeavesTheRestOfTheApply() {
@@ -108,6 +109,17 @@ void FailedWritesTest::restoreOnAStalledUnitKeepsItsSessionOpen() {
     sendReply(w.unit(0), CmdWifiState, {1});
     QTRY_COMPARE(w.form().Panel_Wi_Fi_State_connection->text(), w.text(kRowWifiConnected));
     QVERIFY(w.commands(0).empty());
+}
+
+void FailedWritesTest::aUnitWithoutAccessSaysWhyOnAnAction() {
+    SimWindow w;
+    w.platform().plugUnit(SimWindow::unitParameters(u"Pavona", "LOCKED"),
+                          sim::VirtualAccess::IdentificationOnly);
+    QVERIFY(w.waitForRebuild());
+    QTRY_COMPARE(w.messages(), QStringList{w.text(kRowNoAccess)});
+    w.clearMessages();
+    QTest::mouseClick(w.form().Button_Reset_filter_timer, Qt::LeftButton);
+    QCOMPARE(w.messages(), QStringList{w.text(kRowNoAccess)});
 }
 
 QTEST_MAIN(FailedWritesTest)
