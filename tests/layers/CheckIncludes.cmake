@@ -1,7 +1,8 @@
 # Fails when a layer includes a header from above it.
 #   cmake -DSOURCE_ROOT=<folder holding src/> [-DQT_GUI_HEADER_DIRS=<dir;dir>] -P CheckIncludes.cmake
 # core/ folders: standard headers and other core/ headers only.
-# hid/device, hid/linux, sim (bar the demo's main): no Qt Gui or Widgets header, no window header.
+# hid/device, hid/linux, sim (bar the demo's main), ctl: no Qt Gui or Widgets header, no window header
+# (the presence markers excepted: a library of their own without Qt). Only ctl includes ctl/.
 cmake_minimum_required(VERSION 3.24)
 if(NOT SOURCE_ROOT)
   message(FATAL_ERROR "SOURCE_ROOT is not set")
@@ -72,7 +73,8 @@ endforeach()
 file(GLOB_RECURSE lower_files
   ${SOURCE_ROOT}/src/hid/device/*.h ${SOURCE_ROOT}/src/hid/device/*.cpp
   ${SOURCE_ROOT}/src/hid/linux/*.h ${SOURCE_ROOT}/src/hid/linux/*.cpp
-  ${SOURCE_ROOT}/src/sim/*.h ${SOURCE_ROOT}/src/sim/*.cpp)
+  ${SOURCE_ROOT}/src/sim/*.h ${SOURCE_ROOT}/src/sim/*.cpp
+  ${SOURCE_ROOT}/src/ctl/*.h ${SOURCE_ROOT}/src/ctl/*.cpp)
 # The demo's main builds the window and belongs to it.
 list(FILTER lower_files EXCLUDE REGEX "/src/sim/DemoMain\\.cpp$")
 foreach(file IN LISTS lower_files)
@@ -85,11 +87,24 @@ foreach(file IN LISTS lower_files)
       endif()
     elseif(line MATCHES "\"([^\"]+)\"")
       set(name ${CMAKE_MATCH_1})
-      if(name MATCHES "^(app|screens|text|protocol)/" AND NOT name MATCHES "^[a-z]+/core/")
+      if(name MATCHES "^app/(Flock)?InstanceMarkers\\.h$")
+        # the presence markers' own library
+      elseif(name MATCHES "^(app|screens|text|protocol)/" AND NOT name MATCHES "^[a-z]+/core/")
         violation(${file} "${line}" "a window-free layer includes a window header")
       elseif(name MATCHES "^hid/[^/]+$")
         violation(${file} "${line}" "a window-free layer includes a window header")
       endif()
+    endif()
+  endforeach()
+endforeach()
+
+file(GLOB_RECURSE all_files ${SOURCE_ROOT}/src/*.h ${SOURCE_ROOT}/src/*.cpp)
+list(FILTER all_files EXCLUDE REGEX "/src/ctl/")
+foreach(file IN LISTS all_files)
+  includes_of(${file} lines)
+  foreach(line IN LISTS lines)
+    if(line MATCHES "\"ctl/")
+      violation(${file} "${line}" "only the command-line companion includes its own headers")
     endif()
   endforeach()
 endforeach()

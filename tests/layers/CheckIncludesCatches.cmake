@@ -14,10 +14,14 @@ set(expected
   "src/hid/device/Reader.cpp: #include \"app/MainWindow.h\""
   "src/hid/device/Reader.cpp: #include \"hid/DeviceList.h\""
   "src/hid/linux/Platform.cpp: #include <QtWidgets/QMessageBox>"
-  "src/sim/Unit.cpp: #include \"text/LanguageMenu.h\"")
+  "src/sim/Unit.cpp: #include \"text/LanguageMenu.h\""
+  "src/ctl/Tool.cpp: #include \"app/TForm1.h\""
+  "src/ctl/Tool.cpp: #include <QWidget>"
+  "src/screens/Page.cpp: #include \"ctl/Profile.h\"")
 set(allowed
   "TextTable.h" "Sibling.h" "<vector>" "<cstdint>" "Clean" "<QObject>" "Commands.h" "hidapi.h"
-  "<QThread>" "sim/Unit.h" "hid/device/Reader.h" "DemoMain")
+  "<QThread>" "sim/Unit.h" "hid/device/Reader.h" "DemoMain" "FlockInstanceMarkers.h" "ctl/Tool.h"
+  "UnitLink.h" "screens/Page.h")
 foreach(line IN LISTS expected)
   string(FIND "${out}" "${line}" at)
   if(at EQUAL -1)
