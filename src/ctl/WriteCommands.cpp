@@ -1,6 +1,7 @@
 #include "ctl/ApplyPlan.h"
 #include "ctl/CommandRunner.h"
 #include "ctl/Interrupt.h"
+#include "ctl/ProfileChecks.h"
 #include "hid/core/Framing.h"
 #include "hid/core/ReportText.h"
 #include "hid/device/HidDevice.h"
@@ -61,19 +62,12 @@ void CommandRunner::takeSlaveOptions(ParsedProfile& parsed) const {
             parsed.errors.push_back("--slave-ip: a slave with a static address needs its own address");
     }
     if (a_.values.count("--slave-ip")) {
-        const QStringList parts = a_.values.at("--slave-ip").split('.');
-        Ipv4 address{};
-        bool good = parts.size() == 4 && target.DeviceMode == kRoleSlave;
-        for (int i = 0; good && i < 4; ++i) {
-            bool ok = false;
-            const int n = parts[i].toInt(&ok);
-            good = ok && n >= 0 && n <= 255;
-            address[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
-        }
+        const std::optional<Ipv4> address = parseDotted(a_.values.at("--slave-ip"));
+        const bool good = address && target.DeviceMode == kRoleSlave;
         if (!good)
             parsed.errors.push_back("--slave-ip: needs a slave profile and an address a.b.c.d");
         else
-            target.SlaveIp = ipv4Payload(address);
+            target.SlaveIp = ipv4Payload(*address);
     }
 }
 

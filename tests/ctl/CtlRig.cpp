@@ -41,11 +41,4 @@ std::vector<std::vector<std::uint8_t>> CtlRig::writes(const sim::VirtualInterfac
     return result;
 }
 
-sim::FactoryParameters CtlRig::unitParameters(std::u16string product, std::string serial) {
-    sim::FactoryParameters p;
-    p.productString = std::move(product);
-    p.serialNumber = std::move(serial);
-    return p;
-}
-
 } // namespace breezekit::testing

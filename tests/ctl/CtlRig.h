@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimWindow.h"
 #include "ctl/Cli.h"
 #include "sim/SimulatedPlatform.h"
 #include "sim/VirtualInterface.h"
@@ -37,7 +38,10 @@ class CtlRig {
     // Output reports the unit received that are not read requests, whole, report ID first.
     static std::vector<std::vector<std::uint8_t>> writes(const sim::VirtualInterface& unit);
 
-    static sim::FactoryParameters unitParameters(std::u16string product, std::string serial);
+    // Units as the window's tests make them.
+    static sim::FactoryParameters unitParameters(std::u16string product, std::string serial) {
+        return SimWindow::unitParameters(std::move(product), std::move(serial));
+    }
 
   private:
     QTemporaryDir dir_;
