@@ -2,6 +2,7 @@
 #include "app/FormBuilder.h"
 #include "app/PasswordEdit.h"
 #include "app/TForm1.h"
+#include "protocol/core/Limits.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
 #include "text/core/Languages.h"
@@ -54,6 +55,15 @@ QStringList numbers(int first, int last) {
     return items;
 }
 
+QStringList names(const auto& table, auto name) {
+    QStringList items;
+    for (const auto& entry : table) {
+        const std::string_view text = name(entry);
+        items << QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    return items;
+}
+
 QLabel* statusPanel(QWidget* parent, const char* name, int x, int y, int w, int h) {
     auto* panel = place<QLabel>(parent, name, x, y, w, h);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -62,9 +72,10 @@ QLabel* statusPanel(QWidget* parent, const char* name, int x, int y, int w, int 
     return panel;
 }
 
-QSlider* slider(QWidget* parent, const char* name, int x, int y, int w, int h, int min, int max, int pos) {
+QSlider* slider(QWidget* parent, const char* name, int x, int y, int w, int h, ThresholdRange range,
+                int pos) {
     auto* s = place<QSlider>(parent, name, x, y, w, h, Qt::Horizontal);
-    s->setRange(min, max);
+    s->setRange(range.firstPosition(), range.lastPosition());
     s->setValue(pos);
     s->setTickPosition(QSlider::TicksBelow);
     s->setTickInterval(1);
@@ -133,34 +144,34 @@ void TForm1::buildWifiPage() {
     Button_Search_Wi_Fi = place<QPushButton>(Panel_Wi_Fi_name, "Button_Search_Wi_Fi", 20, 20, 82, 35);
     Label_Wi_Fi_name = centredLabel(Panel_Wi_Fi_name, "Label_Wi_Fi_name", 129, 9, 250, 13);
     ComboBox_Wi_Fi_name = editableCombo(Panel_Wi_Fi_name, "ComboBox_Wi_Fi_name", 128, 28, 252, 21);
-    ComboBox_Wi_Fi_name->lineEdit()->setMaxLength(32);
+    ComboBox_Wi_Fi_name->lineEdit()->setMaxLength(static_cast<int>(kMaxNetworkNameLength));
 
     Panel_Password = framedPanel(Wi_Fi, "Panel_Password", 22, 98, 386, 63);
     Label_type_security = centredLabel(Panel_Password, "Label_type_security", 7, 9, 110, 13);
-    ComboBox_Security_WI_FI = dropDownList(Panel_Password, "ComboBox_Security_WI_FI", 7, 29, 110, 21,
-                                           {QStringLiteral("OPEN"), QStringLiteral("WPA_PSK"),
-                                            QStringLiteral("WPA2_PSK"), QStringLiteral("WPA_WPA2_PSK")},
-                                           3);
+    ComboBox_Security_WI_FI =
+        dropDownList(Panel_Password, "ComboBox_Security_WI_FI", 7, 29, 110, 21,
+                     names(kSecurityTypes, [](const SecurityType& type) { return type.name; }), 3);
     Label_Password = centredLabel(Panel_Password, "Label_Password", 130, 9, 248, 13);
     Edit_Password = place<PasswordEdit>(Panel_Password, "Edit_Password", 128, 29, 252, 21);
-    Edit_Password->setMaxLength(60);
+    Edit_Password->setMaxLength(static_cast<int>(kMaxPasswordLength));
 
     Panel_Wi_Fi_channel = framedPanel(Wi_Fi, "Panel_Wi_Fi_channel", 575, 98, 80, 63);
     Label_Wi_Fi_channel = centredLabel(Panel_Wi_Fi_channel, "Label_Wi_Fi_channel", 0, 9, 81, 13);
-    ComboBox_Wi_Fi_channel =
-        dropDownList(Panel_Wi_Fi_channel, "ComboBox_Wi_Fi_channel", 13, 29, 55, 21, numbers(1, 13), 10);
+    ComboBox_Wi_Fi_channel = dropDownList(Panel_Wi_Fi_channel, "ComboBox_Wi_Fi_channel", 13, 29, 55, 21,
+                                          numbers(1, kChannelItems), 10);
 
     Panel_Number_of_slave = framedPanel(Wi_Fi, "Panel_Number_of_slave", 22, 177, 131, 63);
     Panel_Number_of_slave->hide();
     Label_Number_Slave = centredLabel(Panel_Number_of_slave, "Label_Number_Slave", 6, 10, 122, 13);
-    ComboBox_Number_Slave =
-        dropDownList(Panel_Number_of_slave, "ComboBox_Number_Slave", 39, 29, 54, 21, numbers(1, 32), 0);
+    ComboBox_Number_Slave = dropDownList(Panel_Number_of_slave, "ComboBox_Number_Slave", 39, 29, 54, 21,
+                                         numbers(1, kSlaveNumberItems), 0);
 
     Panel_IP_Slave = framedPanel(Wi_Fi, "Panel_IP_Slave", 173, 177, 235, 63);
     Panel_IP_Slave->hide();
     Label_IP_Slave = centredLabel(Panel_IP_Slave, "Label_IP_Slave", 48, 10, 137, 13);
-    ComboBox_IP_Slave = dropDownList(Panel_IP_Slave, "ComboBox_IP_Slave", 9, 29, 54, 21,
-                                     {QStringLiteral("DHCP"), QStringLiteral("Static")}, 0);
+    ComboBox_IP_Slave =
+        dropDownList(Panel_IP_Slave, "ComboBox_IP_Slave", 9, 29, 54, 21,
+                     names(kSlaveAddressingNames, [](std::string_view name) { return name; }), kDhcpItem);
     JvIPAddress_IP_Slave = place<IpAddressEdit>(Panel_IP_Slave, "JvIPAddress_IP_Slave", 79, 29, 150, 21);
     JvIPAddress_IP_Slave->setText(QStringLiteral("192.168.0.3"));
     JvIPAddress_IP_Slave->setEnabled(false);
@@ -215,13 +226,15 @@ void TForm1::buildFanPage() {
 
     CheckBox_Humidity_sensor = place<QCheckBox>(Fan, "CheckBox_Humidity_sensor", 162, 164, 126, 17);
     CheckBox_Humidity_sensor->setChecked(true);
-    TrackBar_Humidity_sensor = slider(Fan, "TrackBar_Humidity_sensor", 294, 161, 171, 28, 8, 16, 14);
+    TrackBar_Humidity_sensor =
+        slider(Fan, "TrackBar_Humidity_sensor", 294, 161, 171, 28, kHumidityThresholds, 14);
     Label_Humidity_sensor = form::autoSizedLabel(Fan, "Label_Humidity_sensor", 471, 168);
     CheckBox_External_sensor1 = place<QCheckBox>(Fan, "CheckBox_External_sensor1", 162, 194, 143, 17);
     CheckBox_External_sensor1->setChecked(true);
     CheckBox_External_sensor2 = place<QCheckBox>(Fan, "CheckBox_External_sensor2", 162, 222, 121, 17);
     CheckBox_External_sensor2->setChecked(true);
-    TrackBar_External_sensor2 = slider(Fan, "TrackBar_External_sensor2", 292, 221, 171, 35, 1, 20, 10);
+    TrackBar_External_sensor2 =
+        slider(Fan, "TrackBar_External_sensor2", 292, 221, 171, 35, kAnalogThresholds, 10);
     Label_External_sensor2 = form::autoSizedLabel(Fan, "Label_External_sensor2", 474, 226);
     form::setAutoSizedText(Label_External_sensor2, QStringLiteral("50 %"));
 
@@ -248,10 +261,10 @@ void TForm1::buildTimers() {
         timer->setTimerType(Qt::PreciseTimer);
         return timer;
     };
-    Timer1 = makeTimer("Timer1", 2000, false);
-    Timer2 = makeTimer("Timer2", 1500, false);
+    Timer1 = makeTimer("Timer1", kSearchRepeatMs, false);
+    Timer2 = makeTimer("Timer2", kSearchListenMs, false);
     // Started by FormCreate once the program runs: nothing polls while the start-up may still end it.
-    Timer3 = makeTimer("Timer3", 1000, false);
+    Timer3 = makeTimer("Timer3", kStatusPollIntervalMs, false);
 }
 
 } // namespace breezekit

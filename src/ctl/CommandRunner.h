@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ctl/Cli.h"
-#include "ctl/Profile.h"
 #include "ctl/Session.h"
+#include "profile/Profile.h"
 
 #include <QJsonObject>
 #include <QString>
@@ -19,6 +19,10 @@ class HidDevice;
 }
 
 namespace breezekit::ctl {
+
+using profile::ParsedProfile;
+using profile::profileLines;
+using profile::profileOf;
 
 // One command line, split: flags without a value, options with one, and the words after the command.
 struct Args {

@@ -2,6 +2,7 @@
 #include "ctl/Interrupt.h"
 #include "hid/device/HidDevice.h"
 #include "protocol/core/Commands.h"
+#include "protocol/core/Limits.h"
 #include "protocol/core/NetworkSearch.h"
 
 #include <QElapsedTimer>
@@ -13,8 +14,8 @@ namespace breezekit::ctl {
 
 namespace {
 constexpr std::chrono::milliseconds kSearchLimit{15000};
-constexpr std::chrono::milliseconds kSearchRepeat{2000};
-constexpr std::chrono::milliseconds kSearchAfterFirst{1500};
+constexpr std::chrono::milliseconds kSearchRepeat{kSearchRepeatMs};
+constexpr std::chrono::milliseconds kSearchAfterFirst{kSearchListenMs};
 } // namespace
 
 int CommandRunner::list() {
@@ -53,9 +54,10 @@ QJsonObject CommandRunner::statusJson(const UnitStatus& s) const {
 std::string CommandRunner::statusLine(const UnitStatus& s) const {
     const std::uint32_t t = s.filterSeconds;
     return std::string("Wi-Fi ") + (s.wifiConnected ? "connected" : "disconnected") + ", master " +
-           (s.masterConnected ? "connected" : "disconnected") + ", filter " + std::to_string(t / 86400) +
-           " d " + std::to_string(t / 3600 % 24) + " h " + std::to_string(t / 60 % 60) + " min " +
-           std::to_string(t % 60) + " s";
+           (s.masterConnected ? "connected" : "disconnected") + ", filter " +
+           std::to_string(t / kSecondsPerDay) + " d " + std::to_string(t / kSecondsPerHour % kHoursPerDay) +
+           " h " + std::to_string(t / kSecondsPerMinute % kMinutesPerHour) + " min " +
+           std::to_string(t % kSecondsPerMinute) + " s";
 }
 
 int CommandRunner::show() {
@@ -129,7 +131,7 @@ int CommandRunner::status() {
 
 int CommandRunner::search() {
     QStringList names;
-    session_->link().setReportHandler(CmdSearch, [&](const InputReport& report) {
+    const ReportListener listener(session_->link(), CmdSearch, [&](const InputReport& report) {
         names << QString::fromStdU16String(std::u16string(cutAtZero(networkNameOfLine(report.text()))));
     });
     QElapsedTimer clock;
@@ -150,7 +152,6 @@ int CommandRunner::search() {
             std::min(kSearchAfterFirst, std::max(kSearchLimit - elapsed(), std::chrono::milliseconds(0))));
     if (session_->unitGone()) return noUnit("the unit went away");
     session_->link().sendSequence(searchEndCommands());
-    session_->link().setReportHandler(CmdSearch, nullptr);
     if (flag("--json")) {
         out_
             << QJsonDocument(QJsonArray::fromStringList(names)).toJson(QJsonDocument::Indented).toStdString();

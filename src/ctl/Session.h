@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ctl/UnitValues.h"
 #include "hid/device/UnitLink.h"
-#include "protocol/core/CommandSequence.h"
+#include "profile/UnitReads.h"
+#include "protocol/core/UnitValues.h"
 
 #include <chrono>
 #include <cstdint>
@@ -18,18 +18,11 @@ class HidDevice;
 
 namespace breezekit::ctl {
 
-// One unit's status: link states and the filter counter.
-struct UnitStatus {
-    bool wifiConnected = false;
-    bool masterConnected = false;
-    std::uint32_t filterSeconds = 0;
-};
+using profile::UnitStatus;
 
-// Talks to units through the device layer's UnitLink, awaiting each reply in the event loop.
+// The companion's one UnitLink, and the event loop that its commands run the library's reads in.
 class Session {
   public:
-    static constexpr std::chrono::milliseconds kReplyTimeout{1000};
-
     explicit Session(HidPlatform& platform);
     ~Session();
 
@@ -40,19 +33,13 @@ class Session {
     HidDevice* selected() const { return link_.CurrentDevice(); }
     UnitLink& link() { return link_; }
 
-    // Sends a request and waits for the reply of code; the reply's bytes, or none after the time-out.
-    std::optional<std::vector<std::uint8_t>> request(std::uint8_t code, const std::function<void()>& send,
-                                                     std::chrono::milliseconds timeout = kReplyTimeout);
     std::optional<std::string> readSerial();
     // The 22 parameters in the read-back order; on silence, failedStep names the parameter awaited.
     std::optional<UnitValues> readParameters(std::string& failedStep);
     std::optional<UnitStatus> readStatus(std::string& failedStep);
 
-    // Sends the commands with their pauses; between two of them an interrupt closes an open write
-    // group and stops. False when interrupted or a write failed.
-    [[nodiscard]] bool send(const CommandSequence& commands);
-    bool writeGroupOpen() const { return groupOpen_; }
-
+    // Runs the event loop while busy() holds; false when an interrupt came first.
+    bool await(const std::function<bool()>& busy);
     // Runs the event loop until done() holds, the time runs out or a signal arrives.
     bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
     // Stops the readers; its duration is what a benchmark reports apart.
@@ -60,9 +47,14 @@ class Session {
     bool unitGone() const;
 
   private:
+    // Runs a read to its end; false when it ended without every reply.
+    bool finish(profile::ReplyChain& read);
+
     UnitLink link_;
     bool listed_ = false;
-    bool groupOpen_ = false;
 };
+
+// The name of the parameter or state a reply code carries, as the companion's messages say it.
+const char* parameterName(std::uint8_t code);
 
 } // namespace breezekit::ctl

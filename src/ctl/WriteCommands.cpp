@@ -1,22 +1,17 @@
-#include "ctl/ApplyPlan.h"
 #include "ctl/CommandRunner.h"
 #include "ctl/Interrupt.h"
-#include "ctl/ProfileChecks.h"
 #include "hid/core/Framing.h"
 #include "hid/core/ReportText.h"
 #include "hid/device/HidDevice.h"
-#include "hid/device/Pause.h"
+#include "profile/VerifiedApply.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/Conversions.h"
+#include "protocol/core/Limits.h"
+#include "protocol/core/UnitActions.h"
 
 #include <QFile>
 
 namespace breezekit::ctl {
-
-namespace {
-constexpr unsigned long kRestorePauseMs = 200;
-constexpr std::uint8_t kActionByte = 0;
-} // namespace
 
 std::optional<ParsedProfile> CommandRunner::loadProfile(int& exitCode) {
     const QString source = a_.positional.front();
@@ -31,7 +26,7 @@ std::optional<ParsedProfile> CommandRunner::loadProfile(int& exitCode) {
         }
         json = file.readAll();
     }
-    ParsedProfile parsed = parseProfile(json);
+    ParsedProfile parsed = profile::parseProfile(json);
     return parsed;
 }
 
@@ -57,12 +52,12 @@ void CommandRunner::takeSlaveOptions(ParsedProfile& parsed) const {
             parsed.errors.push_back("--slave-number: must be 1-32");
         else
             target.SlaveNumber = static_cast<std::uint8_t>(k - 1);
-        const bool staticAddress = target.SlaveDhcp == 0 && !isMasterAccessPointName(target.Ssid);
+        const bool staticAddress = target.SlaveDhcp == 0 && slaveWithRouter(target.Ssid);
         if (staticAddress && !a_.values.count("--slave-ip"))
             parsed.errors.push_back("--slave-ip: a slave with a static address needs its own address");
     }
     if (a_.values.count("--slave-ip")) {
-        const std::optional<Ipv4> address = parseDotted(a_.values.at("--slave-ip"));
+        const std::optional<Ipv4> address = parseDottedIpv4(utf8(a_.values.at("--slave-ip")));
         const bool good = address && target.DeviceMode == kRoleSlave;
         if (!good)
             parsed.errors.push_back("--slave-ip: needs a slave profile and an address a.b.c.d");
@@ -87,42 +82,39 @@ int CommandRunner::apply() {
     const std::string model = selectedModel();
     if (!parsed->model.empty() && parsed->model != model)
         err_ << "note: the profile is of a " << parsed->model << ", the unit is a " << model << "\n";
-    std::string step;
-    const std::optional<UnitValues> now = session_->readParameters(step);
-    if (!now) return failed("the unit did not answer: " + step);
-    if (!parsed->hasPassword) parsed->values.settings.Password = now->settings.Password;
-    const ApplyPlan plan = planApply(parsed->values);
-    if (plan.refusal) {
-        err_ << *plan.refusal << "\nbreezekitctl: the profile was refused; nothing was written\n";
+    using Outcome = profile::VerifiedApply::Outcome;
+    profile::VerifiedApply engine(session_->link());
+    engine.setStopRequest(interrupted);
+    engine.start(parsed->values, !parsed->hasPassword);
+    const auto silentStep = [&] { return std::string(parameterName(engine.awaitedCode())); };
+    if (!session_->await([&] { return engine.reading(); }) || engine.outcome() == Outcome::Unanswered)
+        return failed("the unit did not answer: " + silentStep());
+    if (engine.outcome() == Outcome::Refused) {
+        err_ << *engine.plan().refusal << "\nbreezekitctl: the profile was refused; nothing was written\n";
         return kExitUsage;
     }
-    const std::string serial = unitSerial(session_->selected());
-    const std::vector<std::string> changes = profileDifferences(
-        profileOf(*now, model, serial, true), profileOf(plan.expected, model, serial, true));
     const auto masked = [&](const std::string& line) {
         return line.rfind("wifi.password:", 0) == 0 && !flag("--with-password")
                    ? std::string("wifi.password: changes")
                    : line;
     };
+    const std::vector<std::string> changes = engine.changes();
     if (changes.empty()) out_ << "no changes\n";
     for (const std::string& line : changes)
         out_ << "change " << masked(line) << "\n";
     if (flag("--dry-run")) {
         out_ << "would write:\n";
-        printReports(plan.wifi);
-        printReports(plan.fan);
+        printReports(engine.plan().wifi);
+        printReports(engine.plan().fan);
         return kExitDone;
     }
-    if (!session_->send(plan.wifi) || !session_->send(plan.fan)) {
-        if (interrupted()) return failed("interrupted; the write group was closed");
-        return failed("a write to the unit failed");
-    }
-    const std::optional<UnitValues> after = session_->readParameters(step);
-    if (!after) return failed("the unit did not answer after the apply: " + step);
-    const std::vector<std::string> left = profileDifferences(profileOf(plan.expected, model, serial, true),
-                                                             profileOf(*after, model, serial, true));
-    if (!left.empty()) {
-        for (const std::string& line : left)
+    engine.write();
+    if (engine.outcome() == Outcome::Stopped) return failed("interrupted; the write group was closed");
+    if (engine.outcome() == Outcome::WriteFailed) return failed("a write to the unit failed");
+    if (!session_->await([&] { return engine.reading(); }) || engine.outcome() == Outcome::Unanswered)
+        return failed("the unit did not answer after the apply: " + silentStep());
+    if (engine.outcome() == Outcome::Differs) {
+        for (const std::string& line : engine.differences())
             out_ << "differs " << masked(line) << "\n";
         return failed("the unit does not hold the profile");
     }
@@ -131,11 +123,8 @@ int CommandRunner::apply() {
 }
 
 int CommandRunner::restore() {
-    // The write group stays open, as the window's button leaves it: the unit needs no closing 0 here.
     const std::uint64_t before = session_->link().failedWrites();
-    session_->link().SendCommand(CmdWriteSession, numberPayload(kWriteSessionBegin));
-    session_->link().SendCommand(CmdRestoreDefaults, numberPayload(kActionByte));
-    pause(kRestorePauseMs);
+    session_->link().sendSequence(restoreDefaultsCommands());
     std::string step;
     const std::optional<UnitValues> values = session_->readParameters(step);
     if (session_->link().failedWrites() != before) return failed("a write to the unit failed");
@@ -146,7 +135,7 @@ int CommandRunner::restore() {
 
 int CommandRunner::resetFilter() {
     const std::uint64_t before = session_->link().failedWrites();
-    session_->link().SendCommand(CmdResetFilter, numberPayload(kActionByte));
+    session_->link().sendSequence(resetFilterCommands());
     if (session_->link().failedWrites() != before) return failed("a write to the unit failed");
     out_ << "filter counter reset\n";
     return kExitDone;

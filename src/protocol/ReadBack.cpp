@@ -1,12 +1,13 @@
 #include "protocol/ReadBack.h"
 
-#include "hid/ControlText.h"
 #include "hid/device/Pause.h"
 #include "hid/device/UnitLink.h"
 #include "protocol/core/Conversions.h"
 #include "protocol/core/DeviceSettings.h"
 #include "protocol/core/Encodings.h"
+#include "protocol/core/Limits.h"
 #include "protocol/core/ReadBackTable.h"
+#include "protocol/core/ReplyDecoder.h"
 #include "screens/ConnectionRules.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/TimeEdit.h"
@@ -22,7 +23,6 @@
 namespace breezekit {
 
 namespace {
-constexpr unsigned long kStepPauseMs = 1;
 constexpr int kNoItem = -1;
 
 struct ReplyShow {
@@ -36,12 +36,8 @@ void selectOneOf(std::optional<bool> value, QRadioButton* ifOne, QRadioButton* i
     if (value) (*value ? ifOne : ifZero)->setChecked(true);
 }
 
-Ipv4 addressOf(const InputReport& report) {
-    return {report.payloadByte(1), report.payloadByte(2), report.payloadByte(3), report.payloadByte(4)};
-}
-
-std::uint32_t secondsOf(const InputReport& report) {
-    return secondsFrom24(report.payloadByte(1), report.payloadByte(2), report.payloadByte(3));
+QString textOf(const std::u16string& reported) {
+    return QString::fromStdU16String(reported);
 }
 
 } // namespace
@@ -89,147 +85,141 @@ ReadBack::ReadBack(Controls controls, DeviceSettings& settings, UnitLink& link, 
 
 // The chain keeps no state: the reply's own place in the table says what to ask next.
 void ReadBack::runStep(const ReadBackStep& step, Show show, const InputReport& report) {
-    (this->*show)(report);
-    pause(kStepPauseMs);
+    decodeReply(report.code(), report.payload(), reported_);
+    (this->*show)();
+    pause(kReadBackStepPauseMs);
     if (step.next) link_.SendCommand(CmdRead, numberPayload(*step.next));
 }
 
-void ReadBack::showDeviceMode(const InputReport& report) {
-    const std::uint8_t mode = report.payloadByte(1);
-    settings_.DeviceMode = mode;
-    selectOneOf(oneOrZero(mode), c_.RadioButton_master, c_.RadioButton_slave);
+void ReadBack::showDeviceMode() {
+    settings_.DeviceMode = reported_.settings.DeviceMode;
+    selectOneOf(oneOrZero(settings_.DeviceMode), c_.RadioButton_master, c_.RadioButton_slave);
 }
 
-void ReadBack::showConnectionType(const InputReport& report) {
-    const std::uint8_t type = report.payloadByte(1);
-    settings_.ConnectionType = type;
+void ReadBack::showConnectionType() {
+    settings_.ConnectionType = reported_.settings.ConnectionType;
     // every slave holds type 1; its router choice comes from the network name instead
     if (settings_.DeviceMode != kRoleMaster) return;
-    selectOneOf(withRouterOfConnectionType(type), c_.RadioButton_with_router, c_.RadioButton_without_router);
+    selectOneOf(withRouterOfConnectionType(settings_.ConnectionType), c_.RadioButton_with_router,
+                c_.RadioButton_without_router);
 }
 
-void ReadBack::showSsid(const InputReport& report) {
-    const QString ssid = controlText(report.text());
-    c_.ComboBox_Wi_Fi_name->setEditText(ssid);
+void ReadBack::showSsid() {
+    const std::u16string& ssid = reported_.settings.Ssid;
+    c_.ComboBox_Wi_Fi_name->setEditText(textOf(ssid));
     if (settings_.DeviceMode != kRoleSlave) return;
-    const bool ownAccessPoint = isMasterAccessPointName(ssid.toStdU16String());
-    (ownAccessPoint ? c_.RadioButton_without_router : c_.RadioButton_with_router)->setChecked(true);
+    (slaveWithRouter(ssid) ? c_.RadioButton_with_router : c_.RadioButton_without_router)->setChecked(true);
 }
 
-void ReadBack::showPassword(const InputReport& report) {
-    // cut as the field shows it, or the next Apply would send the password padded with zero bytes
-    const QString password = controlText(report.text());
-    settings_.Password = password.toStdU16String();
-    c_.Edit_Password->setText(password);
+void ReadBack::showPassword() {
+    settings_.Password = reported_.settings.Password;
+    c_.Edit_Password->setText(textOf(settings_.Password));
 }
 
-void ReadBack::showSlaveNumber(const InputReport& report) {
-    const std::uint8_t number = report.payloadByte(1);
-    settings_.SlaveNumber = number;
-    c_.ComboBox_Number_Slave->setCurrentIndex(slaveItemOfNumber(number).value_or(kNoItem));
+void ReadBack::showSlaveNumber() {
+    settings_.SlaveNumber = reported_.settings.SlaveNumber;
+    c_.ComboBox_Number_Slave->setCurrentIndex(slaveItemOfNumber(settings_.SlaveNumber).value_or(kNoItem));
 }
 
-void ReadBack::showSlaveDhcp(const InputReport& report) {
-    const std::uint8_t dhcp = report.payloadByte(1);
-    settings_.SlaveDhcp = dhcp;
-    if (const std::optional<int> item = slaveDhcpItem(dhcp)) c_.ComboBox_IP_Slave->setCurrentIndex(*item);
+void ReadBack::showSlaveDhcp() {
+    settings_.SlaveDhcp = reported_.settings.SlaveDhcp;
+    if (const std::optional<int> item = slaveDhcpItem(settings_.SlaveDhcp))
+        c_.ComboBox_IP_Slave->setCurrentIndex(*item);
     // a selection set from code runs no change handler, so run it here
     rules_.ComboBox_IP_SlaveChange();
 }
 
-void ReadBack::showSlaveIp(const InputReport& report) {
-    showAddress(report, settings_.SlaveIp, c_.JvIPAddress_IP_Slave);
+void ReadBack::showSlaveIp() {
+    showAddress(reported_.settings.SlaveIp, settings_.SlaveIp, c_.JvIPAddress_IP_Slave);
 }
 
-void ReadBack::showMasterIp(const InputReport& report) {
-    showAddress(report, settings_.MasterIp, c_.JvIPAddress_IP_Master);
+void ReadBack::showMasterIp() {
+    showAddress(reported_.settings.MasterIp, settings_.MasterIp, c_.JvIPAddress_IP_Master);
 }
 
-void ReadBack::showWifiChannel(const InputReport& report) {
-    const std::uint8_t channel = report.payloadByte(1);
-    settings_.WifiChannel = channel;
-    c_.ComboBox_Wi_Fi_channel->setCurrentIndex(channelItemOfNumber(channel).value_or(kNoItem));
+void ReadBack::showWifiChannel() {
+    settings_.WifiChannel = reported_.settings.WifiChannel;
+    c_.ComboBox_Wi_Fi_channel->setCurrentIndex(channelItemOfNumber(settings_.WifiChannel).value_or(kNoItem));
 }
 
-void ReadBack::showSecurity(const InputReport& report) {
-    const std::uint8_t digit = report.payloadByte(1);
-    settings_.SecurityCode = digit;
-    if (const std::optional<int> item = securityItemOfDigit(digit))
+void ReadBack::showSecurity() {
+    settings_.SecurityCode = reported_.settings.SecurityCode;
+    if (const std::optional<int> item = securityItemOfDigit(settings_.SecurityCode))
         c_.ComboBox_Security_WI_FI->setCurrentIndex(*item);
     rules_.ComboBox_Security_WI_FIChange();
 }
 
-void ReadBack::showOffAllowed(const InputReport& report) {
-    showFlag(report, settings_.OffAllowed, c_.CheckBox_Available_OFF_device);
+void ReadBack::showOffAllowed() {
+    showFlag(reported_.settings.OffAllowed, settings_.OffAllowed, c_.CheckBox_Available_OFF_device);
 }
 
-void ReadBack::showDirection(const InputReport& report) {
-    const std::uint8_t direction = report.payloadByte(1);
-    settings_.Direction = direction;
-    selectOneOf(oneOrZero(direction), c_.RadioButton_Exhaust, c_.RadioButton_Supply);
+void ReadBack::showDirection() {
+    settings_.Direction = reported_.settings.Direction;
+    selectOneOf(oneOrZero(settings_.Direction), c_.RadioButton_Exhaust, c_.RadioButton_Supply);
 }
 
-void ReadBack::showHumiditySensor(const InputReport& report) {
-    showFlag(report, settings_.HumiditySensorOn, c_.CheckBox_Humidity_sensor);
+void ReadBack::showHumiditySensor() {
+    showFlag(reported_.settings.HumiditySensorOn, settings_.HumiditySensorOn, c_.CheckBox_Humidity_sensor);
 }
 
-void ReadBack::showRelaySensor(const InputReport& report) {
-    showFlag(report, settings_.RelaySensorOn, c_.CheckBox_External_sensor1);
+void ReadBack::showRelaySensor() {
+    showFlag(reported_.settings.RelaySensorOn, settings_.RelaySensorOn, c_.CheckBox_External_sensor1);
 }
 
-void ReadBack::showAnalogSensor(const InputReport& report) {
-    showFlag(report, settings_.AnalogSensorOn, c_.CheckBox_External_sensor2);
+void ReadBack::showAnalogSensor() {
+    showFlag(reported_.settings.AnalogSensorOn, settings_.AnalogSensorOn, c_.CheckBox_External_sensor2);
 }
 
-void ReadBack::showHumidityThreshold(const InputReport& report) {
-    showThreshold(report, settings_.HumidityThreshold, c_.TrackBar_Humidity_sensor);
+void ReadBack::showHumidityThreshold() {
+    showThreshold(reported_.settings.HumidityThreshold, settings_.HumidityThreshold,
+                  c_.TrackBar_Humidity_sensor);
 }
 
-void ReadBack::showAnalogThreshold(const InputReport& report) {
-    showThreshold(report, settings_.AnalogThreshold, c_.TrackBar_External_sensor2);
+void ReadBack::showAnalogThreshold() {
+    showThreshold(reported_.settings.AnalogThreshold, settings_.AnalogThreshold,
+                  c_.TrackBar_External_sensor2);
 }
 
-void ReadBack::showTurnOffDelay(const InputReport& report) {
-    showTime(report, c_.JvTimeEdit_Timer_after_reacting_any_sensor);
+void ReadBack::showTurnOffDelay() {
+    showTime(reported_.turnOffDelaySeconds, c_.JvTimeEdit_Timer_after_reacting_any_sensor);
 }
 
-void ReadBack::showNightTimer(const InputReport& report) {
-    showTime(report, c_.JvTimeEdit_Timer_night_mode);
+void ReadBack::showNightTimer() {
+    showTime(reported_.nightTimerSeconds, c_.JvTimeEdit_Timer_night_mode);
 }
 
-void ReadBack::showPartyTimer(const InputReport& report) {
-    showTime(report, c_.JvTimeEdit_Timer_party_mode);
+void ReadBack::showPartyTimer() {
+    showTime(reported_.partyTimerSeconds, c_.JvTimeEdit_Timer_party_mode);
 }
 
-void ReadBack::showHumidityScenario(const InputReport& report) {
-    const std::uint8_t scenario = report.payloadByte(1);
-    settings_.HumidityScenario = scenario;
-    selectOneOf(oneOrZero(scenario), c_.RadioButton_Exhaust_MOX, c_.RadioButton_Supply_Exhaust_MOX);
+void ReadBack::showHumidityScenario() {
+    settings_.HumidityScenario = reported_.settings.HumidityScenario;
+    selectOneOf(oneOrZero(settings_.HumidityScenario), c_.RadioButton_Exhaust_MOX,
+                c_.RadioButton_Supply_Exhaust_MOX);
 }
 
-void ReadBack::showGateway(const InputReport& report) {
-    showAddress(report, settings_.Gateway, c_.JvGateway);
+void ReadBack::showGateway() {
+    showAddress(reported_.settings.Gateway, settings_.Gateway, c_.JvGateway);
 }
 
-void ReadBack::showFlag(const InputReport& report, std::uint8_t& field, QCheckBox* box) {
-    field = report.payloadByte(1);
+void ReadBack::showFlag(std::uint8_t reported, std::uint8_t& field, QCheckBox* box) {
+    field = reported;
     if (const std::optional<bool> on = oneOrZero(field)) box->setChecked(*on);
 }
 
 // The slider's valueChanged runs its label handler only when the position really changes.
-void ReadBack::showThreshold(const InputReport& report, std::uint8_t& field, QSlider* slider) {
-    field = report.payloadByte(1);
+void ReadBack::showThreshold(std::uint8_t reported, std::uint8_t& field, QSlider* slider) {
+    field = reported;
     slider->setValue(sliderPositionOfThreshold(field, slider->minimum(), slider->maximum()));
 }
 
-void ReadBack::showAddress(const InputReport& report, std::u16string& field, IpAddressEdit* edit) {
-    const Ipv4 address = addressOf(report);
-    field = ipv4Payload(address);
-    edit->setAddress(address);
+void ReadBack::showAddress(const std::u16string& reported, std::u16string& field, IpAddressEdit* edit) {
+    field = reported;
+    edit->setAddress(ipv4FromPayload(field).value_or(Ipv4{}));
 }
 
-void ReadBack::showTime(const InputReport& report, TimeEdit* edit) {
-    edit->setTime(timeOfSeconds(secondsOf(report)));
+void ReadBack::showTime(std::uint32_t seconds, TimeEdit* edit) {
+    edit->setTime(timeOfSeconds(seconds));
 }
 
 } // namespace breezekit

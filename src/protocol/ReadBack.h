@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/core/UnitValues.h"
+
 #include <cstdint>
 #include <string>
 
@@ -11,7 +13,6 @@ class QSlider;
 
 namespace breezekit {
 
-struct DeviceSettings;
 class UnitLink;
 class ConnectionRules;
 class IpAddressEdit;
@@ -53,42 +54,44 @@ class ReadBack {
 
     ReadBack(Controls controls, DeviceSettings& settings, UnitLink& link, ConnectionRules& rules);
 
-    // Shows one reply in the window and the record of last-known parameters.
-    using Show = void (ReadBack::*)(const InputReport&);
+    // Shows the reply just decoded in the window and the record of last-known parameters.
+    using Show = void (ReadBack::*)();
 
   private:
     void runStep(const ReadBackStep& step, Show show, const InputReport& report);
 
-    void showDeviceMode(const InputReport& report);
-    void showConnectionType(const InputReport& report);
-    void showSsid(const InputReport& report);
-    void showPassword(const InputReport& report);
-    void showSlaveNumber(const InputReport& report);
-    void showSlaveDhcp(const InputReport& report);
-    void showSlaveIp(const InputReport& report);
-    void showMasterIp(const InputReport& report);
-    void showWifiChannel(const InputReport& report);
-    void showSecurity(const InputReport& report);
-    void showOffAllowed(const InputReport& report);
-    void showDirection(const InputReport& report);
-    void showHumiditySensor(const InputReport& report);
-    void showRelaySensor(const InputReport& report);
-    void showAnalogSensor(const InputReport& report);
-    void showHumidityThreshold(const InputReport& report);
-    void showAnalogThreshold(const InputReport& report);
-    void showTurnOffDelay(const InputReport& report);
-    void showNightTimer(const InputReport& report);
-    void showPartyTimer(const InputReport& report);
-    void showHumidityScenario(const InputReport& report);
-    void showGateway(const InputReport& report);
+    void showDeviceMode();
+    void showConnectionType();
+    void showSsid();
+    void showPassword();
+    void showSlaveNumber();
+    void showSlaveDhcp();
+    void showSlaveIp();
+    void showMasterIp();
+    void showWifiChannel();
+    void showSecurity();
+    void showOffAllowed();
+    void showDirection();
+    void showHumiditySensor();
+    void showRelaySensor();
+    void showAnalogSensor();
+    void showHumidityThreshold();
+    void showAnalogThreshold();
+    void showTurnOffDelay();
+    void showNightTimer();
+    void showPartyTimer();
+    void showHumidityScenario();
+    void showGateway();
 
-    void showFlag(const InputReport& report, std::uint8_t& field, QCheckBox* box);
-    void showThreshold(const InputReport& report, std::uint8_t& field, QSlider* slider);
-    void showAddress(const InputReport& report, std::u16string& field, IpAddressEdit* edit);
-    void showTime(const InputReport& report, TimeEdit* edit);
+    void showFlag(std::uint8_t reported, std::uint8_t& field, QCheckBox* box);
+    void showThreshold(std::uint8_t reported, std::uint8_t& field, QSlider* slider);
+    void showAddress(const std::u16string& reported, std::u16string& field, IpAddressEdit* edit);
+    void showTime(std::uint32_t seconds, TimeEdit* edit);
 
     Controls c_;
     DeviceSettings& settings_;
+    // The replies as decoded; only what the read-back stores goes on into settings_.
+    UnitValues reported_;
     UnitLink& link_;
     ConnectionRules& rules_;
 };

@@ -5,16 +5,13 @@
 #include "protocol/core/Commands.h"
 #include "protocol/core/DeviceSettings.h"
 #include "protocol/core/Encodings.h"
+#include "protocol/core/Limits.h"
 #include "screens/StatusPanels.h"
 
 #include <QTabWidget>
 #include <QTimer>
 
 namespace breezekit {
-
-namespace {
-constexpr unsigned long kPollPauseMs = 20;
-} // namespace
 
 StatusPolling::StatusPolling(Controls controls, DeviceSettings& settings, UnitLink& link,
                              StatusPanels& panels)
@@ -28,10 +25,10 @@ StatusPolling::StatusPolling(Controls controls, DeviceSettings& settings, UnitLi
 void StatusPolling::Timer3Timer() {
     if (link_.CurrentDevice() == nullptr) return;
     link_.SendCommand(CmdRead, numberPayload(CmdWifiState));
-    pause(kPollPauseMs);
+    pause(kStatusPollPauseMs);
     link_.SendCommand(CmdRead, numberPayload(CmdMasterState));
     if (c_.PageControl->currentWidget() != c_.Filter) return;
-    pause(kPollPauseMs);
+    pause(kStatusPollPauseMs);
     link_.SendCommand(CmdRead, numberPayload(CmdFilterTime));
 }
 

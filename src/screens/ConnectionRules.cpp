@@ -2,6 +2,7 @@
 
 #include "app/CurrentLanguage.h"
 #include "app/FormBuilder.h"
+#include "protocol/core/Limits.h"
 #include "screens/IpAddressEdit.h"
 #include "text/core/TextRows.h"
 
@@ -14,10 +15,6 @@
 namespace breezekit {
 
 namespace {
-constexpr int kOpenItem = 0;
-constexpr int kDhcpItem = 0;
-constexpr int kStaticItem = 1;
-
 // Radios run their handler when they become selected, never on a click of the selected one.
 template <typename Handler> void onSelected(QRadioButton* radio, QObject* context, Handler handler) {
     QObject::connect(radio, &QRadioButton::toggled, context, [handler](bool selected) {
@@ -54,7 +51,7 @@ void ConnectionRules::setPasswordCaption(bool newPassword) {
 }
 
 bool ConnectionRules::openSelected() const {
-    return c_.ComboBox_Security_WI_FI->currentIndex() == kOpenItem;
+    return c_.ComboBox_Security_WI_FI->currentIndex() == kOpenSecurityItem;
 }
 
 void ConnectionRules::RadioButton_masterClick() {

@@ -1,20 +1,12 @@
 #include "screens/DeviceActions.h"
 
-#include "hid/device/Pause.h"
 #include "hid/device/UnitLink.h"
-#include "protocol/core/Commands.h"
-#include "protocol/core/Encodings.h"
-#include "protocol/core/ReadBackTable.h"
+#include "protocol/core/UnitActions.h"
 #include "screens/UserActions.h"
 
 #include <QPushButton>
 
 namespace breezekit {
-
-namespace {
-constexpr unsigned long kRestorePauseMs = 200;
-constexpr std::uint8_t kActionByte = 0;
-} // namespace
 
 DeviceActions::DeviceActions(Controls controls, UnitLink& link, UserActions& actions)
     : link_(link), actions_(actions) {
@@ -28,21 +20,18 @@ DeviceActions::DeviceActions(Controls controls, UnitLink& link, UserActions& act
 
 // Only the first request: each reply of the read-back asks for the next parameter.
 void DeviceActions::Button_Get_current_parametersClick() {
-    actions_.run([this] { link_.SendCommand(CmdRead, numberPayload(kReadBackFirst)); });
+    actions_.run([this] { link_.sendSequence({readBackStart()}); });
 }
 
-// The write session stays open: the unit needs no closing 0 after a restore.
 void DeviceActions::Button_Restore_default_parametersClick() {
     actions_.run([this] {
-        link_.SendCommand(CmdWriteSession, numberPayload(kWriteSessionBegin));
-        link_.SendCommand(CmdRestoreDefaults, numberPayload(kActionByte));
-        pause(kRestorePauseMs);
-        link_.SendCommand(CmdRead, numberPayload(kReadBackFirst));
+        link_.sendSequence(restoreDefaultsCommands());
+        link_.sendSequence({readBackStart()});
     });
 }
 
 void DeviceActions::Button_Reset_filter_timerClick() {
-    actions_.run([this] { link_.SendCommand(CmdResetFilter, numberPayload(kActionByte)); });
+    actions_.run([this] { link_.sendSequence(resetFilterCommands()); });
 }
 
 } // namespace breezekit

@@ -3,6 +3,7 @@
 #include "app/CurrentLanguage.h"
 #include "app/FormBuilder.h"
 #include "hid/device/UnitLink.h"
+#include "protocol/core/Encodings.h"
 #include "protocol/core/FanApply.h"
 #include "screens/TimeEdit.h"
 #include "screens/UserActions.h"
@@ -37,23 +38,23 @@ void FanPage::TrackBar_External_sensor2Change() {
 }
 
 void FanPage::Button_Apply_Save_FanClick() {
-    actions_.run([this] { link_.sendSequence(applyFan(settings_, readInputs())); });
+    actions_.run([this] { link_.sendSequence(applyFan(settings_, shownValues())); });
 }
 
-FanInputs FanPage::readInputs() const {
-    FanInputs inputs;
-    inputs.offAllowed = c_.CheckBox_Available_OFF_device->isChecked();
-    inputs.exhaust = c_.RadioButton_Exhaust->isChecked();
-    inputs.scenarioExhaust = c_.RadioButton_Exhaust_MOX->isChecked();
-    inputs.humiditySensor = c_.CheckBox_Humidity_sensor->isChecked();
-    inputs.relaySensor = c_.CheckBox_External_sensor1->isChecked();
-    inputs.analogSensor = c_.CheckBox_External_sensor2->isChecked();
-    inputs.humidityPosition = c_.TrackBar_Humidity_sensor->value();
-    inputs.analogPosition = c_.TrackBar_External_sensor2->value();
-    inputs.turnOffDelay = c_.JvTimeEdit_Timer_after_reacting_any_sensor->time();
-    inputs.nightTimer = c_.JvTimeEdit_Timer_night_mode->time();
-    inputs.partyTimer = c_.JvTimeEdit_Timer_party_mode->time();
-    return inputs;
+FanValues FanPage::shownValues() const {
+    FanValues v;
+    v.offAllowed = c_.CheckBox_Available_OFF_device->isChecked();
+    v.exhaust = c_.RadioButton_Exhaust->isChecked();
+    v.scenarioExhaust = c_.RadioButton_Exhaust_MOX->isChecked();
+    v.humiditySensor = c_.CheckBox_Humidity_sensor->isChecked();
+    v.relaySensor = c_.CheckBox_External_sensor1->isChecked();
+    v.analogSensor = c_.CheckBox_External_sensor2->isChecked();
+    v.humidityThreshold = thresholdOfPosition(c_.TrackBar_Humidity_sensor->value());
+    v.analogThreshold = thresholdOfPosition(c_.TrackBar_External_sensor2->value());
+    v.turnOffDelaySeconds = secondsOfTime(c_.JvTimeEdit_Timer_after_reacting_any_sensor->time());
+    v.nightTimerSeconds = secondsOfTime(c_.JvTimeEdit_Timer_night_mode->time());
+    v.partyTimerSeconds = secondsOfTime(c_.JvTimeEdit_Timer_party_mode->time());
+    return v;
 }
 
 } // namespace breezekit

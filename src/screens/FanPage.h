@@ -46,7 +46,8 @@ class FanPage : public QObject {
     void TrackBar_External_sensor2Change();
 
   private:
-    FanInputs readInputs() const;
+    // The one place the page's controls become the unit's values.
+    FanValues shownValues() const;
 
     Controls c_;
     DeviceSettings& settings_;

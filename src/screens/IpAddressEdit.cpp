@@ -5,14 +5,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStringList>
 #include <QValidator>
 
 namespace breezekit {
 
 namespace {
-constexpr int kMaxNumber = 255;
-constexpr int kMaxDigits = 3;
 
 // Digits only, at most 255. QIntValidator lets 256..999 stand as intermediate input, so it will not do.
 class PartValidator : public QValidator {
@@ -20,10 +17,10 @@ class PartValidator : public QValidator {
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         if (input.isEmpty()) return Intermediate;
-        if (input.size() > kMaxDigits) return Invalid;
+        if (input.size() > kMaxAddressDigits) return Invalid;
         for (QChar c : input)
             if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
-        return input.toInt() <= kMaxNumber ? Acceptable : Invalid;
+        return input.toInt() <= kMaxAddressNumber ? Acceptable : Invalid;
     }
 };
 
@@ -57,7 +54,7 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
         part->setObjectName(QStringLiteral("part%1").arg(i));
         part->setFrame(false);
         part->setAlignment(Qt::AlignCenter);
-        part->setMaxLength(kMaxDigits);
+        part->setMaxLength(kMaxAddressDigits);
         part->setValidator(validator);
         part->installEventFilter(this);
         connect(part, &QLineEdit::textEdited, this, [this, i] { onPartEdited(i); });
@@ -86,16 +83,7 @@ QString IpAddressEdit::text() const {
 }
 
 void IpAddressEdit::setText(const QString& dotted) {
-    const QStringList numbers = dotted.split(QLatin1Char('.'));
-    if (numbers.size() != kParts) return;
-    Address address{};
-    for (size_t i = 0; i < address.size(); ++i) {
-        bool ok = false;
-        const int n = numbers[static_cast<int>(i)].toInt(&ok);
-        if (!ok || n < 0 || n > kMaxNumber) return;
-        address[i] = static_cast<quint8>(n);
-    }
-    setAddress(address);
+    if (const std::optional<Address> address = parseDottedIpv4(dotted.toStdString())) setAddress(*address);
 }
 
 int IpAddressEdit::indexOf(QObject* part) const {
@@ -114,7 +102,8 @@ void IpAddressEdit::moveToPart(int index) {
 void IpAddressEdit::onPartEdited(int index) {
     const QLineEdit* edited = parts_[static_cast<size_t>(index)];
     enteredByThirdDigit_ = -1;
-    if (edited->text().size() == kMaxDigits && edited->cursorPosition() == kMaxDigits && index + 1 < kParts) {
+    if (edited->text().size() == kMaxAddressDigits && edited->cursorPosition() == kMaxAddressDigits &&
+        index + 1 < kParts) {
         moveToPart(index + 1);
         enteredByThirdDigit_ = index + 1;
     }

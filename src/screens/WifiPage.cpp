@@ -5,6 +5,8 @@
 #include "hid/ControlText.h"
 #include "hid/device/UnitLink.h"
 #include "protocol/core/Commands.h"
+#include "protocol/core/Encodings.h"
+#include "protocol/core/Limits.h"
 #include "protocol/core/NetworkSearch.h"
 #include "protocol/core/WifiApply.h"
 #include "screens/IpAddressEdit.h"
@@ -62,22 +64,25 @@ void WifiPage::Button_Apply_Save_Wi_FiClick() {
     actions_.run([this] { applyWifiSettings(); });
 }
 
-void WifiPage::applyWifiSettings() {
-    WifiInputs inputs;
-    inputs.role = c_.RadioButton_master->isChecked() ? Role::Master : Role::Slave;
-    inputs.connection =
+WifiValues WifiPage::shownValues() const {
+    WifiValues v;
+    v.role = c_.RadioButton_master->isChecked() ? Role::Master : Role::Slave;
+    v.connection =
         c_.RadioButton_with_router->isChecked() ? Connection::WithRouter : Connection::WithoutRouter;
-    inputs.networkName = c_.ComboBox_Wi_Fi_name->currentText().toStdU16String();
-    inputs.password = c_.Edit_Password->text().toStdU16String();
-    inputs.channelItem = c_.ComboBox_Wi_Fi_channel->currentIndex();
-    inputs.securityItem = c_.ComboBox_Security_WI_FI->currentIndex();
-    inputs.slaveNumberItem = c_.ComboBox_Number_Slave->currentIndex();
-    inputs.slaveAddressingItem = c_.ComboBox_IP_Slave->currentIndex();
-    inputs.slaveIp = c_.JvIPAddress_IP_Slave->address();
-    inputs.masterIp = c_.JvIPAddress_IP_Master->address();
-    inputs.gateway = c_.JvGateway->address();
+    v.networkName = c_.ComboBox_Wi_Fi_name->currentText().toStdU16String();
+    v.password = c_.Edit_Password->text().toStdU16String();
+    v.channel = channelOfItem(c_.ComboBox_Wi_Fi_channel->currentIndex());
+    v.securityDigit = securityDigitOfItem(c_.ComboBox_Security_WI_FI->currentIndex());
+    v.slaveNumber = slaveNumberOfItem(c_.ComboBox_Number_Slave->currentIndex());
+    v.slaveDhcp = c_.ComboBox_IP_Slave->currentIndex() == kDhcpItem;
+    v.slaveIp = c_.JvIPAddress_IP_Slave->address();
+    v.masterIp = c_.JvIPAddress_IP_Master->address();
+    v.gateway = c_.JvGateway->address();
+    return v;
+}
 
-    const WifiApplyResult result = applyWifi(settings_, inputs);
+void WifiPage::applyWifiSettings() {
+    const WifiApplyResult result = applyWifi(settings_, shownValues());
     if (result.outcome == WifiApplyOutcome::Sent) {
         link_.sendSequence(result.commands);
         return;

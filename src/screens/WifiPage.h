@@ -53,6 +53,8 @@ class WifiPage : public QObject {
 
   private:
     void applyWifiSettings();
+    // The one place the page's controls become the unit's values.
+    WifiValues shownValues() const;
     void onSearchReport(const InputReport& report);
     // The message of an Apply that sent nothing.
     void showOutcome(WifiApplyOutcome outcome);

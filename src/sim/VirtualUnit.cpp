@@ -43,6 +43,8 @@ VirtualUnit::Bytes address(const std::array<std::uint8_t, 4>& a) {
     return VirtualUnit::Bytes(a.begin(), a.end());
 }
 
+// The unit's own encoder, kept apart from the core's decoder on purpose: the simulator checks it from
+// outside.
 std::map<std::uint8_t, VirtualUnit::Bytes> encode(const UnitSettings& s) {
     return {
         {CmdDeviceMode, {s.deviceMode}},

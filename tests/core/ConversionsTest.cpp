@@ -73,5 +73,36 @@ TEST(Conversions, MasterAccessPointNameOnlyByItsExactPrefix) {
             << std::string(c.ssid.begin(), c.ssid.end());
 }
 
+TEST(Conversions, RouterOfAUnit) {
+    struct Case {
+        const char* name;
+        std::uint8_t mode;
+        std::uint8_t connectionType;
+        std::u16string_view ssid;
+        std::optional<bool> router;
+    };
+    const Case cases[] = {
+        {"master with router", 1, 1, u"BreezeKit-1", true},
+        {"master without router", 1, 2, u"Home", false},
+        {"master of another type", 1, 3, u"Home", std::nullopt},
+        {"slave on the master's access point", 0, 1, u"BreezeKit-0587", false},
+        {"slave on a router", 0, 1, u"Home-5G", true},
+        {"slave whatever its type", 0, 2, u"Home-5G", true},
+        {"slave with the letters later", 0, 1, u"My BreezeKit", true},
+        {"slave on an unnamed network", 0, 1, u"", true},
+        {"unknown role by its type", 7, 2, u"Home", false},
+    };
+    for (const Case& c : cases) {
+        DeviceSettings s;
+        s.DeviceMode = c.mode;
+        s.ConnectionType = c.connectionType;
+        s.Ssid = c.ssid;
+        EXPECT_EQ(withRouterOf(s), c.router) << c.name;
+        if (c.mode == 0) {
+            EXPECT_EQ(slaveWithRouter(c.ssid), c.router) << c.name;
+        }
+    }
+}
+
 } // namespace
 } // namespace breezekit

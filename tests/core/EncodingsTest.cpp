@@ -40,6 +40,31 @@ TEST(Encodings, Ipv4PayloadThatIsNoAddress) {
     }
 }
 
+TEST(Encodings, DottedAddressText) {
+    struct Case {
+        const char* text;
+        std::optional<Ipv4> address;
+    } cases[] = {
+        {"192.168.4.1", Ipv4{192, 168, 4, 1}},
+        {"0.0.0.0", Ipv4{0, 0, 0, 0}},
+        {"255.255.255.255", Ipv4{255, 255, 255, 255}},
+        {"010.001.000.009", Ipv4{10, 1, 0, 9}},
+        {"10.0.0.256", std::nullopt},
+        {"10.0.5", std::nullopt},
+        {"10.0.0.5.6", std::nullopt},
+        {"10.0.0.5.", std::nullopt},
+        {"10..0.5", std::nullopt},
+        {"a.b.c.d", std::nullopt},
+        {"10.0.-1.5", std::nullopt},
+        {"+1.2.3.4", std::nullopt},
+        {" 1.2.3.4", std::nullopt},
+        {"1.2.3.0004", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(parseDottedIpv4(c.text), c.address) << c.text;
+}
+
 TEST(Encodings, Seconds24MostSignificantFirst) {
     struct Case {
         std::uint32_t seconds;
@@ -104,6 +129,19 @@ TEST(Encodings, ThresholdIsPositionTimesFive) {
     EXPECT_EQ(thresholdOfPosition(16), 80);
     EXPECT_EQ(thresholdOfPosition(1), 5);
     EXPECT_EQ(thresholdOfPosition(20), 100);
+}
+
+TEST(Encodings, ThresholdRangesAsSliderPositions) {
+    struct Case {
+        ThresholdRange range;
+        int first, last;
+    } cases[] = {{kHumidityThresholds, 8, 16}, {kAnalogThresholds, 1, 20}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.range.firstPosition(), c.first);
+        EXPECT_EQ(c.range.lastPosition(), c.last);
+        EXPECT_EQ(thresholdOfPosition(c.first), c.range.minimum);
+        EXPECT_EQ(thresholdOfPosition(c.last), c.range.maximum);
+    }
 }
 
 TEST(Encodings, SecurityItemAndDigitBothWays) {

@@ -11,15 +11,15 @@ Payload b(std::uint8_t value) {
     return numberPayload(value);
 }
 
-TEST(FanApply, AllBoxesClearedSlidersAtTheirLowEnds) {
+TEST(FanApply, AllBoxesClearedThresholdsAtTheirLowEnds) {
     DeviceSettings settings;
     settings.OffAllowed = settings.HumiditySensorOn = settings.RelaySensorOn = settings.AnalogSensorOn = 1;
-    FanInputs in;
-    in.humidityPosition = 8;
-    in.analogPosition = 1;
-    in.turnOffDelay = {1, 30};
-    in.nightTimer = {23, 59};
-    in.partyTimer = {0, 0};
+    FanValues in;
+    in.humidityThreshold = 40;
+    in.analogThreshold = 5;
+    in.turnOffDelaySeconds = 5400;              // 01:30
+    in.nightTimerSeconds = 23 * 3600 + 59 * 60; // 23:59
+    in.partyTimerSeconds = 0;
     const CommandSequence expected{
         {CmdWriteSession, b(1), 0},
         {CmdOffAllowed, b(0), 0},
@@ -39,14 +39,14 @@ TEST(FanApply, AllBoxesClearedSlidersAtTheirLowEnds) {
     EXPECT_EQ(settings, DeviceSettings{});
 }
 
-TEST(FanApply, EveryBoxCheckedSlidersAtTheirHighEnds) {
+TEST(FanApply, EveryBoxCheckedThresholdsAtTheirHighEnds) {
     DeviceSettings settings;
-    FanInputs in;
+    FanValues in;
     in.offAllowed = in.humiditySensor = in.relaySensor = in.analogSensor = true;
     in.exhaust = true;
     in.scenarioExhaust = true;
-    in.humidityPosition = 16;
-    in.analogPosition = 20;
+    in.humidityThreshold = 80;
+    in.analogThreshold = 100;
     const CommandSequence commands = applyFan(settings, in);
     ASSERT_EQ(commands.size(), 13u);
     for (std::size_t i : {1, 2, 3, 4, 5, 11})

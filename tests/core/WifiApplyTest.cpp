@@ -13,16 +13,16 @@ Payload b(std::uint8_t value) {
 }
 
 // The page as a test leaves it unless a case says otherwise.
-WifiInputs page(Role role, Connection connection) {
-    WifiInputs in;
+WifiValues page(Role role, Connection connection) {
+    WifiValues in;
     in.role = role;
     in.connection = connection;
     in.networkName = u"Home-5G";
     in.password = u"secret-pass";
-    in.channelItem = 10;     // "11"
-    in.securityItem = 2;     // "WPA2_PSK"
-    in.slaveNumberItem = 31; // "32"
-    in.slaveAddressingItem = 1;
+    in.channel = 11;
+    in.securityDigit = '3'; // "WPA2_PSK"
+    in.slaveNumber = 31;    // "32"
+    in.slaveDhcp = false;   // "Static"
     in.slaveIp = {10, 0, 0, 5};
     in.masterIp = {10, 1, 2, 3};
     in.gateway = {10, 1, 2, 254};
@@ -118,8 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WifiApply, SlaveWithRouterAndDhcpSendsTheFlagOne) {
     DeviceSettings settings;
-    WifiInputs in = page(Role::Slave, Connection::WithRouter);
-    in.slaveAddressingItem = 0;
+    WifiValues in = page(Role::Slave, Connection::WithRouter);
+    in.slaveDhcp = true;
     ASSERT_EQ(applyWifi(settings, in).outcome, WifiApplyOutcome::Sent);
     EXPECT_EQ(settings.SlaveDhcp, 1);
 }
@@ -141,7 +141,7 @@ struct CheckCase {
     Connection connection;
     const char16_t* networkName;
     const char16_t* password;
-    int securityItem;
+    std::uint8_t securityDigit;
     WifiApplyOutcome outcome;
 };
 
@@ -155,10 +155,10 @@ class WifiApplyCheck : public testing::TestWithParam<CheckCase> {};
 TEST_P(WifiApplyCheck, FailsWithItsMessageAndSendsNothing) {
     const CheckCase& c = GetParam();
     DeviceSettings settings = readBack();
-    WifiInputs in = page(c.role, c.connection);
+    WifiValues in = page(c.role, c.connection);
     in.networkName = c.networkName;
     in.password = c.password;
-    in.securityItem = c.securityItem;
+    in.securityDigit = c.securityDigit;
     const WifiApplyResult result = applyWifi(settings, in);
     EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_TRUE(result.commands.empty());
@@ -174,26 +174,26 @@ using enum WifiApplyOutcome;
 INSTANTIATE_TEST_SUITE_P(
     Checks, WifiApplyCheck,
     testing::Values(CheckCase{"ShortSecuredPassword", Role::Master, Connection::WithoutRouter, u"",
-                              u"1234567", 2, PasswordLength},
-                    CheckCase{"EmptyNameMasterWithRouter", Role::Master, Connection::WithRouter, u"", u"x", 2,
-                              NameLength},
+                              u"1234567", '3', PasswordLength},
+                    CheckCase{"EmptyNameMasterWithRouter", Role::Master, Connection::WithRouter, u"", u"x",
+                              '3', NameLength},
                     CheckCase{"EmptyNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter, u"", u"",
-                              0, NameLength},
+                              '0', NameLength},
                     CheckCase{"EmptyNameSlaveWithRouter", Role::Slave, Connection::WithRouter, u"",
-                              u"12345678", 1, NameLength},
+                              u"12345678", '2', NameLength},
                     CheckCase{"CyrillicName", Role::Slave, Connection::WithRouter, u"\u0414\u043E\u043C",
-                              u"12345678", 1, NameUnsendable},
+                              u"12345678", '2', NameUnsendable},
                     CheckCase{"CyrillicNameMasterWithRouter", Role::Master, Connection::WithRouter, u"\u0414",
-                              u"x", 1, NameUnsendable},
+                              u"x", '2', NameUnsendable},
                     CheckCase{"CyrillicNameSlaveWithoutRouter", Role::Slave, Connection::WithoutRouter,
-                              u"\u0414", u"", 0, NameUnsendable},
+                              u"\u0414", u"", '0', NameUnsendable},
                     CheckCase{"ChinesePassword", Role::Master, Connection::WithRouter, u"Home",
-                              u"\u5BC6\u7801abcdefgh", 1, PasswordUnsendable},
+                              u"\u5BC6\u7801abcdefgh", '2', PasswordUnsendable},
                     CheckCase{"UnsendableNameWhileHidden", Role::Master, Connection::WithoutRouter, u"\u0414",
-                              u"12345678", 2, NameUnsendableHidden},
+                              u"12345678", '3', NameUnsendableHidden},
                     // Both faults: the characters are named first, one message only.
                     CheckCase{"ShortCyrillicPassword", Role::Master, Connection::WithoutRouter, u"",
-                              u"\u043F\u0430\u0440", 2, PasswordUnsendable}),
+                              u"\u043F\u0430\u0440", '3', PasswordUnsendable}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 TEST(WifiApply, ChecksThatDoNotApply) {
@@ -202,19 +202,19 @@ TEST(WifiApply, ChecksThatDoNotApply) {
         Connection connection;
         const char16_t* networkName;
         const char16_t* password;
-        int securityItem;
+        std::uint8_t securityDigit;
     } cases[] = {
-        {Role::Master, Connection::WithoutRouter, u"", u"", 0},               // OPEN, empty password
-        {Role::Master, Connection::WithoutRouter, u"", u"12345678", 3},       // name not looked at
-        {Role::Master, Connection::WithRouter, u"N", u"1", 2},                // no length test with a router
-        {Role::Slave, Connection::WithoutRouter, u"caf\u00E9\u00FF", u"", 0}, // U+00FF still goes out
+        {Role::Master, Connection::WithoutRouter, u"", u"", '0'},         // OPEN, empty password
+        {Role::Master, Connection::WithoutRouter, u"", u"12345678", '4'}, // name not looked at
+        {Role::Master, Connection::WithRouter, u"N", u"1", '3'},          // no length test with a router
+        {Role::Slave, Connection::WithoutRouter, u"caf\u00E9\u00FF", u"", '0'}, // U+00FF still goes out
     };
     for (const Case& c : cases) {
         DeviceSettings settings;
-        WifiInputs in = page(c.role, c.connection);
+        WifiValues in = page(c.role, c.connection);
         in.networkName = c.networkName;
         in.password = c.password;
-        in.securityItem = c.securityItem;
+        in.securityDigit = c.securityDigit;
         const WifiApplyResult result = applyWifi(settings, in);
         EXPECT_EQ(result.outcome, WifiApplyOutcome::Sent) << std::u16string_view(c.networkName).size();
         ASSERT_EQ(result.commands.size(), 15u);
@@ -225,10 +225,10 @@ TEST(WifiApply, ChecksThatDoNotApply) {
 
 TEST(WifiApply, FailedCheckStillTakesChannelAndSecurityForTheNextApply) {
     DeviceSettings settings;
-    WifiInputs in = page(Role::Master, Connection::WithoutRouter);
+    WifiValues in = page(Role::Master, Connection::WithoutRouter);
     in.password = u"1234567";
-    in.channelItem = 0;
-    in.securityItem = 2;
+    in.channel = 1;
+    in.securityDigit = '3';
     ASSERT_EQ(applyWifi(settings, in).outcome, WifiApplyOutcome::PasswordLength);
     const WifiApplyResult next = applyWifi(settings, page(Role::Master, Connection::WithRouter));
     ASSERT_EQ(next.outcome, WifiApplyOutcome::Sent);
@@ -248,9 +248,9 @@ TEST(WifiApply, ListWithoutSelectionStopsWhereItIsRead) {
     };
     for (const Case& c : cases) {
         DeviceSettings settings = readBack();
-        WifiInputs in = page(c.role, c.connection);
+        WifiValues in = page(c.role, c.connection);
         in.networkName = u""; // the stop comes before the name is checked
-        (c.channelMissing ? in.channelItem : in.slaveNumberItem) = -1;
+        (c.channelMissing ? in.channel : in.slaveNumber) = std::nullopt;
         const WifiApplyResult result = applyWifi(settings, in);
         EXPECT_EQ(result.outcome, WifiApplyOutcome::NoNumberSelected);
         EXPECT_TRUE(result.commands.empty());
@@ -265,12 +265,12 @@ TEST(WifiApply, ListWithoutSelectionStopsWhereItIsRead) {
 
 TEST(WifiApply, ListsThatTheCombinationDoesNotReadMayBeEmpty) {
     DeviceSettings settings;
-    WifiInputs in = page(Role::Master, Connection::WithRouter);
-    in.channelItem = -1;
-    in.slaveNumberItem = -1;
+    WifiValues in = page(Role::Master, Connection::WithRouter);
+    in.channel = std::nullopt;
+    in.slaveNumber = std::nullopt;
     EXPECT_EQ(applyWifi(settings, in).outcome, WifiApplyOutcome::Sent);
     in = page(Role::Slave, Connection::WithRouter);
-    in.channelItem = -1;
+    in.channel = std::nullopt;
     EXPECT_EQ(applyWifi(settings, in).outcome, WifiApplyOutcome::Sent);
 }
 

@@ -1,5 +1,5 @@
 #include "CtlRig.h"
-#include "ctl/Profile.h"
+#include "ProfileSamples.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/Encodings.h"
 
@@ -10,62 +10,15 @@
 #include <gtest/gtest.h>
 
 using namespace breezekit;
-using breezekit::testing::CtlRig;
+using namespace breezekit::testing;
 
 namespace {
 
-QJsonObject validProfile() {
-    return QJsonObject{{"format", "breezekit-profile"},
-                       {"version", 1},
-                       {"model", "Pavona MOX"},
-                       {"serial", "X"},
-                       {"wifi", QJsonObject{{"role", "master"},
-                                            {"router", false},
-                                            {"ssid", "BreezeKit-AP"},
-                                            {"password", "secret-pass"},
-                                            {"security", "WPA2_PSK"},
-                                            {"channel", 6},
-                                            {"slaveNumber", 1},
-                                            {"slaveDhcp", true},
-                                            {"slaveIp", "192.168.4.2"},
-                                            {"masterIp", "192.168.4.1"},
-                                            {"gateway", "192.168.4.1"}}},
-                       {"fan", QJsonObject{{"offAllowed", true},
-                                           {"direction", "supply"},
-                                           {"humidityScenario", "boost-current"},
-                                           {"humiditySensor", true},
-                                           {"relaySensor", false},
-                                           {"analogSensor", true},
-                                           {"humidityThreshold", 55},
-                                           {"analogThreshold", 20},
-                                           {"nightTimer", "01:30"},
-                                           {"partyTimer", "00:45"},
-                                           {"turnOffDelay", "00:05"}}}};
-}
-
-using Edit = std::function<void(QJsonObject& wifi, QJsonObject& fan, QJsonObject& top)>;
-
 struct InvalidCase {
     const char* name;
-    Edit edit;
+    ProfileEdit edit;
     std::vector<std::string> named; // each problem line expected, by its start
 };
-
-QByteArray edited(const Edit& edit) {
-    QJsonObject top = validProfile();
-    QJsonObject wifi = top["wifi"].toObject();
-    QJsonObject fan = top["fan"].toObject();
-    edit(wifi, fan, top);
-    top["wifi"] = wifi;
-    top["fan"] = fan;
-    return QJsonDocument(top).toJson();
-}
-
-void slave(QJsonObject& w, bool router) {
-    w["role"] = "slave";
-    w["router"] = router;
-    w["ssid"] = router ? "Home-5G" : "BreezeKit-0587";
-}
 
 const std::vector<InvalidCase> kInvalid = {
     {"name too long",
@@ -185,77 +138,6 @@ TEST(CtlProfile, InvalidProfilesAreRefusedNamingEveryFieldAndWriteNothing) {
     const auto notJson = rig.run({"apply", "-"}, "{\"format\": ");
     EXPECT_EQ(notJson.code, 2);
     EXPECT_NE(notJson.err.find("profile: not JSON"), std::string::npos);
-}
-
-TEST(CtlProfile, AcceptsTheEdgesOfEachRule) {
-    const struct {
-        const char* name;
-        Edit edit;
-    } cases[] = {
-        {"a long access point name", [](auto& w, auto&, auto&) { w["ssid"] = QString(40, 'a'); }},
-        {"an open access point without password",
-         [](auto& w, auto&, auto&) {
-             w["security"] = "OPEN";
-             w["password"] = "";
-         }},
-        {"no password at all", [](auto& w, auto&, auto&) { w.remove("password"); }},
-        {"no master address without router", [](auto& w, auto&, auto&) { w.remove("masterIp"); }},
-        {"raw values the combination does not read",
-         [](auto& w, auto&, auto&) {
-             slave(w, true);
-             w["channel"] = QJsonObject{{"raw", 0}};
-             w["security"] = QJsonObject{{"raw", 0}};
-         }},
-        {"Latin-1 name", [](auto& w, auto&, auto&) { w["ssid"] = QStringLiteral("Caf\u00e9"); }},
-        {"thresholds at their ends",
-         [](auto&, auto& f, auto&) {
-             f["humidityThreshold"] = 80;
-             f["analogThreshold"] = 5;
-         }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const ctl::ParsedProfile parsed = ctl::parseProfile(edited(c.edit));
-        EXPECT_TRUE(parsed.errors.empty()) << (parsed.errors.empty() ? "" : parsed.errors.front());
-    }
-}
-
-TEST(CtlProfile, DuplicateKeysKeepTheLast) {
-    QByteArray json = QJsonDocument(validProfile()).toJson(QJsonDocument::Compact);
-    json.replace("\"channel\":6", "\"channel\":6,\"channel\":9");
-    const ctl::ParsedProfile parsed = ctl::parseProfile(json);
-    ASSERT_TRUE(parsed.errors.empty());
-    EXPECT_EQ(parsed.values.settings.WifiChannel, 9);
-}
-
-TEST(CtlProfile, UnusualValuesExportAsRawAndReadBackUnchanged) {
-    ctl::UnitValues v;
-    DeviceSettings& s = v.settings;
-    s.DeviceMode = kRoleMaster;
-    s.ConnectionType = kConnectionWithRouter;
-    s.Ssid = u"Home";
-    s.WifiChannel = 0;
-    s.SecurityCode = 0;
-    s.SlaveNumber = 40;
-    s.SlaveDhcp = 1;
-    s.SlaveIp = s.MasterIp = s.Gateway = ipv4Payload({10, 0, 0, 1});
-    s.HumidityThreshold = 72;
-    s.AnalogThreshold = 50;
-    v.nightTimerSeconds = 90000;
-    const QJsonObject profile = ctl::profileOf(v, "Pavona", "S", false);
-    EXPECT_EQ(profile["wifi"].toObject()["channel"], QJsonValue(QJsonObject{{"raw", 0}}));
-    EXPECT_EQ(profile["wifi"].toObject()["slaveNumber"], QJsonValue(QJsonObject{{"raw", 40}}));
-    EXPECT_EQ(profile["fan"].toObject()["nightTimer"], QJsonValue(QJsonObject{{"raw", 90000}}));
-    EXPECT_EQ(profile["problems"].toArray().size(), 5);
-    const ctl::ParsedProfile parsed = ctl::parseProfile(QJsonDocument(profile).toJson());
-    EXPECT_EQ(parsed.values.settings.WifiChannel, 0);
-    EXPECT_EQ(parsed.values.settings.SecurityCode, 0);
-    EXPECT_EQ(parsed.values.settings.SlaveNumber, 40);
-    EXPECT_EQ(parsed.values.nightTimerSeconds, 90000u);
-    // the fan apply sends the thresholds and timers from its controls: those raw values cannot go back
-    ASSERT_EQ(parsed.errors.size(), 2u);
-    EXPECT_EQ(parsed.errors[0].rfind("fan.humidityThreshold", 0), 0u);
-    EXPECT_EQ(parsed.errors[1].rfind("fan.nightTimer", 0), 0u);
 }
 
 } // namespace

@@ -26,6 +26,8 @@ struct Combination {
     std::uint8_t slaveDhcp;
 };
 
+// This test keeps its own copy of the unit's rules (the router of a slave, the access point's address) on
+// purpose: it checks the core that both programs share from outside.
 // A unit configured for one combination, every fan value away from the factory's.
 sim::FactoryParameters configured(const Combination& c) {
     sim::FactoryParameters p = CtlRig::unitParameters(u"Pavona MOX", "SOURCE-UNIT-00000000001");

@@ -1,5 +1,7 @@
 #include "hid/core/ReportText.h"
 
+#include "protocol/core/Commands.h"
+
 #include <algorithm>
 
 namespace breezekit {
@@ -46,8 +48,7 @@ std::string hexBytes(std::span<const std::uint8_t> bytes) {
 std::string reportForLog(std::span<const std::uint8_t> report) {
     constexpr std::size_t kCodeAt = 1;
     constexpr std::size_t kFirstPayloadAt = 3; // report ID, code, length byte
-    constexpr std::uint8_t kPasswordCode = 7;
-    if (report.size() <= kFirstPayloadAt || report[kCodeAt] != kPasswordCode) return hexBytes(report);
+    if (report.size() <= kFirstPayloadAt || report[kCodeAt] != CmdPassword) return hexBytes(report);
     std::string out = hexBytes(report.first(kFirstPayloadAt));
     for (std::size_t i = kFirstPayloadAt; i < report.size(); ++i)
         out += " **";

@@ -79,6 +79,15 @@ void UnitLink::setReportHandler(std::uint8_t code, ReportHandler handler) {
     handlers_[code] = std::move(handler);
 }
 
+UnitLink::ListenerId UnitLink::addReportListener(std::uint8_t code, ReportHandler listener) {
+    listeners_.push_back({++lastListener_, code, std::move(listener)});
+    return lastListener_;
+}
+
+void UnitLink::removeReportListener(ListenerId id) {
+    std::erase_if(listeners_, [id](const Listener& l) { return l.id == id; });
+}
+
 void UnitLink::sendSequence(const CommandSequence& commands) {
     for (const OutgoingCommand& command : commands) {
         SendCommand(command.code, command.payload);
@@ -145,6 +154,19 @@ void UnitLink::JvHidDeviceController1DeviceData(HidDevice& device, const InputRe
     resumeAfterStall(device);
     if (&device != current_) return;
     if (const ReportHandler& handler = handlers_[report.code()]) handler(report);
+    if (listeners_.empty()) return;
+    // The ones listening now, by id: a listener may remove others or itself, or add new ones.
+    std::vector<ListenerId> hearing;
+    for (const Listener& l : listeners_)
+        if (l.code == report.code()) hearing.push_back(l.id);
+    for (ListenerId id : hearing) {
+        const auto found = std::find_if(listeners_.begin(), listeners_.end(),
+                                        [id](const Listener& l) { return l.id == id; });
+        if (found == listeners_.end()) continue;
+        // a copy: removing itself must not destroy the function while it runs
+        const ReportHandler hear = found->hear;
+        hear(report);
+    }
 }
 
 void UnitLink::JvHidDeviceController1DeviceChange() {

@@ -72,6 +72,12 @@ class UnitLink : public QObject {
     void setReportHandler(std::uint8_t code, ReportHandler handler);
     bool hasReportHandler(std::uint8_t code) const { return static_cast<bool>(handlers_[code]); }
 
+    // A listener hears one code's reports after the code's handler, beside any other listener, so that
+    // a passing reader never takes a subsystem's handler. It may add or remove listeners, itself too.
+    using ListenerId = std::uint64_t;
+    [[nodiscard]] ListenerId addReportListener(std::uint8_t code, ReportHandler listener);
+    void removeReportListener(ListenerId id);
+
     HidController& controller() { return *controller_; }
 
     // The device layer's events.
@@ -98,10 +104,31 @@ class UnitLink : public QObject {
     std::vector<HidDevice*> units_;
     HidDevice* current_ = nullptr;
     std::array<ReportHandler, 256> handlers_{};
+    struct Listener {
+        ListenerId id;
+        std::uint8_t code;
+        ReportHandler hear;
+    };
+    std::vector<Listener> listeners_;
+    ListenerId lastListener_ = 0;
     // By identity: a unit keeps it while plugged, a new plug starts clean.
     std::map<std::string, UnitWrites> writes_;
     std::uint64_t failedWrites_ = 0;
     bool shutDown_ = false;
+};
+
+// A listener that is removed when this goes; it must not outlive the link.
+class ReportListener {
+  public:
+    ReportListener(UnitLink& link, std::uint8_t code, UnitLink::ReportHandler listener)
+        : link_(link), id_(link.addReportListener(code, std::move(listener))) {}
+    ~ReportListener() { link_.removeReportListener(id_); }
+    ReportListener(const ReportListener&) = delete;
+    ReportListener& operator=(const ReportListener&) = delete;
+
+  private:
+    UnitLink& link_;
+    UnitLink::ListenerId id_;
 };
 
 } // namespace breezekit

@@ -2,6 +2,7 @@
 
 #include "protocol/core/Commands.h"
 #include "protocol/core/Encodings.h"
+#include "protocol/core/Limits.h"
 
 #include <algorithm>
 
@@ -9,8 +10,6 @@ namespace breezekit {
 
 namespace {
 constexpr std::u16string_view kMasterAccessPointPrefix = u"BreezeKit";
-constexpr int kDhcpItem = 0;
-constexpr int kStaticItem = 1;
 } // namespace
 
 int sliderPositionOfThreshold(std::uint8_t value, int minimum, int maximum) {
@@ -39,6 +38,15 @@ std::optional<bool> withRouterOfConnectionType(std::uint8_t type) {
 
 bool isMasterAccessPointName(std::u16string_view ssid) {
     return ssid.starts_with(kMasterAccessPointPrefix);
+}
+
+bool slaveWithRouter(std::u16string_view ssid) {
+    return !isMasterAccessPointName(ssid);
+}
+
+std::optional<bool> withRouterOf(const DeviceSettings& settings) {
+    if (settings.DeviceMode == kRoleSlave) return slaveWithRouter(settings.Ssid);
+    return withRouterOfConnectionType(settings.ConnectionType);
 }
 
 } // namespace breezekit

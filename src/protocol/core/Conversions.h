@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/core/DeviceSettings.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -21,8 +23,14 @@ std::optional<bool> oneOrZero(std::uint8_t value);
 // A master's connection type: 1 is with a router (true), 2 without (false), anything else none.
 std::optional<bool> withRouterOfConnectionType(std::uint8_t type);
 
-// A slave joined to a network whose name begins with "BreezeKit" runs without a router: that is the
-// master's own access point.
+// The master's own access point is a network whose name begins with "BreezeKit".
 bool isMasterAccessPointName(std::u16string_view ssid);
+
+// Every slave holds connection type 1, so its network's name tells whether it runs with a router: joined
+// to the master's own access point it runs without one.
+bool slaveWithRouter(std::u16string_view ssid);
+// Whether a unit runs with a router: a slave by its network's name, any other unit by its connection
+// type; none for a connection type other than 1 and 2.
+std::optional<bool> withRouterOf(const DeviceSettings& settings);
 
 } // namespace breezekit

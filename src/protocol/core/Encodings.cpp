@@ -5,13 +5,8 @@
 namespace breezekit {
 
 namespace {
-constexpr int kHoursPerDay = 24;
-constexpr int kMinutesPerHour = 60;
-constexpr std::uint32_t kSecondsPerMinute = 60;
-constexpr std::uint32_t kSecondsPerHour = 3600;
 constexpr std::size_t kTimeTextLength = 5;
 constexpr char kTimeSeparator = ':';
-constexpr std::uint8_t kSecurityDigits[] = {'0', '2', '3', '4'};
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -54,6 +49,26 @@ std::string dottedIpv4(std::u16string_view payload) {
         text += std::to_string((*address)[i]);
     }
     return text;
+}
+
+std::optional<Ipv4> parseDottedIpv4(std::string_view text) {
+    Ipv4 address{};
+    for (std::size_t i = 0; i < kIpv4Bytes; ++i) {
+        const std::size_t end = i + 1 < kIpv4Bytes ? text.find('.') : text.size();
+        if (end == std::string_view::npos) return std::nullopt;
+        const std::string_view number = text.substr(0, end);
+        if (number.empty() || number.size() > static_cast<std::size_t>(kMaxAddressDigits))
+            return std::nullopt;
+        int value = 0;
+        for (char c : number) {
+            if (!isDigit(c)) return std::nullopt;
+            value = value * 10 + (c - '0');
+        }
+        if (value > kMaxAddressNumber) return std::nullopt;
+        address[i] = static_cast<std::uint8_t>(value);
+        text.remove_prefix(std::min(text.size(), end + 1));
+    }
+    return address;
 }
 
 Payload seconds24Payload(std::uint32_t seconds) {
@@ -100,14 +115,15 @@ std::uint8_t thresholdOfPosition(int sliderPosition) {
 }
 
 std::optional<std::uint8_t> securityDigitOfItem(int item) {
-    if (item < 0 || item >= static_cast<int>(std::size(kSecurityDigits))) return std::nullopt;
-    return kSecurityDigits[item];
+    if (item < 0 || item >= static_cast<int>(kSecurityTypes.size())) return std::nullopt;
+    return kSecurityTypes[static_cast<std::size_t>(item)].digit;
 }
 
 std::optional<int> securityItemOfDigit(std::uint8_t digit) {
-    const auto* found = std::find(std::begin(kSecurityDigits), std::end(kSecurityDigits), digit);
-    if (found == std::end(kSecurityDigits)) return std::nullopt;
-    return static_cast<int>(found - std::begin(kSecurityDigits));
+    const auto found = std::find_if(kSecurityTypes.begin(), kSecurityTypes.end(),
+                                    [digit](const SecurityType& type) { return type.digit == digit; });
+    if (found == kSecurityTypes.end()) return std::nullopt;
+    return static_cast<int>(found - kSecurityTypes.begin());
 }
 
 std::optional<std::uint8_t> slaveNumberOfItem(int item) {

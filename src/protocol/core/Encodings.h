@@ -1,5 +1,7 @@
 #pragma once
 
+#include "protocol/core/Limits.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -16,7 +18,6 @@ constexpr std::size_t kIpv4Bytes = 4;
 constexpr std::size_t kSecondsBytes = 3;
 constexpr std::uint32_t kMaxSeconds24 = 0xFFFFFF;
 constexpr char16_t kHighestPayloadChar = u'\u00FF';
-constexpr int kThresholdStep = 5;
 
 Payload flagPayload(bool on);
 Payload numberPayload(std::uint8_t value);
@@ -27,6 +28,11 @@ Payload ipv4Payload(const Ipv4& address);
 std::optional<Ipv4> ipv4FromPayload(std::u16string_view payload);
 // "192.168.4.1"; the empty text for a payload that is not an address.
 std::string dottedIpv4(std::u16string_view payload);
+// The numbers of a dotted address: 0..255, written with one to three digits.
+constexpr int kMaxAddressNumber = 255;
+constexpr int kMaxAddressDigits = 3;
+// Four such numbers joined by "."; nothing for any other text.
+std::optional<Ipv4> parseDottedIpv4(std::string_view text);
 constexpr Ipv4 kAccessPointAddress{192, 168, 4, 1};
 
 // 24 bits, most significant byte first; counts above 24 bits keep their low 24 bits.
@@ -54,14 +60,12 @@ std::uint8_t thresholdOfPosition(int sliderPosition);
 std::optional<std::uint8_t> securityDigitOfItem(int item);
 std::optional<int> securityItemOfDigit(std::uint8_t digit);
 
-// Slave number list: item k shows k + 1 and is written as k.
-constexpr int kSlaveNumberItems = 32;
+// Slave number list (Limits.h).
 std::optional<std::uint8_t> slaveNumberOfItem(int item);
 // The reported number is the item index; nothing outside the list.
 std::optional<int> slaveItemOfNumber(std::uint8_t reported);
 
-// Channel list: item k shows channel k + 1, and the channel itself is written.
-constexpr int kChannelItems = 13;
+// Channel list (Limits.h).
 std::optional<std::uint8_t> channelOfItem(int item);
 std::optional<int> channelItemOfNumber(std::uint8_t reported);
 

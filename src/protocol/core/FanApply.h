@@ -3,24 +3,26 @@
 #include "protocol/core/CommandSequence.h"
 #include "protocol/core/DeviceSettings.h"
 
+#include <cstdint>
+
 namespace breezekit {
 
-// What the Fan page shows when Apply is clicked.
-struct FanInputs {
+// The unit's fan values an Apply writes, as the unit encodes them.
+struct FanValues {
     bool offAllowed = false;
-    bool exhaust = false;         // RadioButton_Exhaust, else RadioButton_Supply
-    bool scenarioExhaust = false; // RadioButton_Exhaust_MOX, else RadioButton_Supply_Exhaust_MOX
+    bool exhaust = false;         // else supply
+    bool scenarioExhaust = false; // boost and switch to exhaust, else boost in the current mode
     bool humiditySensor = false;
     bool relaySensor = false;
     bool analogSensor = false;
-    int humidityPosition = 0;
-    int analogPosition = 0;
-    TimeOfDay turnOffDelay;
-    TimeOfDay nightTimer;
-    TimeOfDay partyTimer;
+    std::uint8_t humidityThreshold = 0; // percent
+    std::uint8_t analogThreshold = 0;   // percent
+    std::uint32_t turnOffDelaySeconds = 0;
+    std::uint32_t nightTimerSeconds = 0;
+    std::uint32_t partyTimerSeconds = 0;
 };
 
 // Takes the flags into settings and forms the write group; thresholds and timers are not stored.
-[[nodiscard]] CommandSequence applyFan(DeviceSettings& settings, const FanInputs& inputs);
+[[nodiscard]] CommandSequence applyFan(DeviceSettings& settings, const FanValues& values);
 
 } // namespace breezekit

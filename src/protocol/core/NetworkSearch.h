@@ -1,13 +1,11 @@
 #pragma once
 
 #include "protocol/core/CommandSequence.h"
+#include "protocol/core/Limits.h"
 
 #include <string_view>
 
 namespace breezekit {
-
-constexpr unsigned kModuleLinePauseMs = 100;
-constexpr unsigned kSearchEndSwitchPauseMs = 200;
 
 // Begins a search: the module leaves its network, becomes a station and lists the networks in range.
 CommandSequence searchRequestCommands();

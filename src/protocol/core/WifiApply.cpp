@@ -1,47 +1,43 @@
 #include "protocol/core/WifiApply.h"
 
 #include "protocol/core/Commands.h"
+#include "protocol/core/Limits.h"
 
 namespace breezekit {
 
 namespace {
-constexpr int kOpenSecurityItem = 0;
-constexpr int kDhcpItem = 0;
 
-// Takes the combination's fields; false when a list it reads has no selection.
-bool takeCombination(DeviceSettings& settings, const WifiInputs& in) {
-    const bool master = in.role == Role::Master;
-    const bool router = in.connection == Connection::WithRouter;
+// Takes the combination's fields; false when a value it reads is unknown.
+bool takeCombination(DeviceSettings& settings, const WifiValues& v) {
+    const bool master = v.role == Role::Master;
+    const bool router = v.connection == Connection::WithRouter;
     settings.DeviceMode = master ? kRoleMaster : kRoleSlave;
     settings.ConnectionType = master && !router ? kConnectionWithoutRouter : kConnectionWithRouter;
-    settings.MasterIp = ipv4Payload(router ? in.masterIp : kAccessPointAddress);
+    settings.MasterIp = ipv4Payload(router ? v.masterIp : kAccessPointAddress);
     if (master && !router) {
-        const std::optional<std::uint8_t> channel = channelOfItem(in.channelItem);
-        if (!channel) return false;
-        settings.WifiChannel = *channel;
-        if (const std::optional<std::uint8_t> digit = securityDigitOfItem(in.securityItem))
-            settings.SecurityCode = *digit;
+        if (!v.channel) return false;
+        settings.WifiChannel = *v.channel;
+        if (v.securityDigit) settings.SecurityCode = *v.securityDigit;
     }
     if (!master) {
-        const std::optional<std::uint8_t> number = slaveNumberOfItem(in.slaveNumberItem);
-        if (!number) return false;
-        settings.SlaveNumber = *number;
-        settings.SlaveIp = ipv4Payload(in.slaveIp);
-        settings.SlaveDhcp = !router || in.slaveAddressingItem == kDhcpItem ? 1 : 0;
+        if (!v.slaveNumber) return false;
+        settings.SlaveNumber = *v.slaveNumber;
+        settings.SlaveIp = ipv4Payload(v.slaveIp);
+        settings.SlaveDhcp = !router || v.slaveDhcp ? 1 : 0;
     }
     return true;
 }
 
 // The first check that fails, or Sent.
-WifiApplyOutcome check(const WifiInputs& in) {
+WifiApplyOutcome check(const WifiValues& v) {
     using enum WifiApplyOutcome;
-    const bool accessPoint = in.role == Role::Master && in.connection == Connection::WithoutRouter;
-    if (!isSendableText(in.networkName)) return accessPoint ? NameUnsendableHidden : NameUnsendable;
-    if (!isSendableText(in.password)) return PasswordUnsendable;
+    const bool accessPoint = v.role == Role::Master && v.connection == Connection::WithoutRouter;
+    if (!isSendableText(v.networkName)) return accessPoint ? NameUnsendableHidden : NameUnsendable;
+    if (!isSendableText(v.password)) return PasswordUnsendable;
     if (accessPoint) {
-        if (in.password.size() < kMinSecuredPasswordLength && in.securityItem != kOpenSecurityItem)
+        if (v.password.size() < kMinSecuredPasswordLength && v.securityDigit != kOpenSecurityDigit)
             return PasswordLength;
-    } else if (in.networkName.empty()) {
+    } else if (v.networkName.empty()) {
         return NameLength;
     }
     return Sent;
@@ -52,12 +48,12 @@ Payload byte(std::uint8_t value) {
 }
 } // namespace
 
-WifiApplyResult applyWifi(DeviceSettings& settings, const WifiInputs& in) {
-    if (!takeCombination(settings, in)) return {WifiApplyOutcome::NoNumberSelected, {}};
-    const WifiApplyOutcome outcome = check(in);
-    if (isSendableText(in.networkName)) settings.Ssid = in.networkName;
-    if (isSendableText(in.password)) settings.Password = in.password;
-    settings.Gateway = ipv4Payload(in.gateway);
+WifiApplyResult applyWifi(DeviceSettings& settings, const WifiValues& v) {
+    if (!takeCombination(settings, v)) return {WifiApplyOutcome::NoNumberSelected, {}};
+    const WifiApplyOutcome outcome = check(v);
+    if (isSendableText(v.networkName)) settings.Ssid = v.networkName;
+    if (isSendableText(v.password)) settings.Password = v.password;
+    settings.Gateway = ipv4Payload(v.gateway);
     if (outcome != WifiApplyOutcome::Sent) return {outcome, {}};
 
     const DeviceSettings& s = settings;

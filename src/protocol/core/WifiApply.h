@@ -3,27 +3,25 @@
 #include "protocol/core/CommandSequence.h"
 #include "protocol/core/DeviceSettings.h"
 
+#include <optional>
 #include <string>
 
 namespace breezekit {
 
-constexpr unsigned kModuleSwitchOffPauseMs = 100;
-constexpr unsigned kModuleSwitchOnPauseMs = 250;
-constexpr std::size_t kMinSecuredPasswordLength = 8;
-
 enum class Role { Master, Slave };
 enum class Connection { WithoutRouter, WithRouter };
 
-// What the Wi-Fi page shows when Apply is clicked. A list item is -1 when the list has no selection.
-struct WifiInputs {
+// The unit's Wi-Fi values an Apply writes, as the unit encodes them. A value that may be unknown (a
+// window list without a selection) is none; the combinations that read it stop there.
+struct WifiValues {
     Role role = Role::Master;
     Connection connection = Connection::WithoutRouter;
     std::u16string networkName;
     std::u16string password;
-    int channelItem = -1;
-    int securityItem = -1;
-    int slaveNumberItem = -1;
-    int slaveAddressingItem = 0; // 0 "DHCP", 1 "Static"
+    std::optional<std::uint8_t> channel;       // 1..13, read by a master without a router
+    std::optional<std::uint8_t> securityDigit; // "0", "2", "3", "4"; none keeps the last one
+    std::optional<std::uint8_t> slaveNumber;   // 0..31 (shown as 1..32), read by every slave
+    bool slaveDhcp = true;                     // read by a slave with a router
     Ipv4 slaveIp{};
     Ipv4 masterIp{};
     Ipv4 gateway{};
@@ -32,7 +30,7 @@ struct WifiInputs {
 // How an Apply ended; the window tells the user about every outcome but Sent.
 enum class WifiApplyOutcome {
     Sent,
-    NoNumberSelected,     // a list the combination reads has no selection
+    NoNumberSelected,     // a value the combination reads is unknown
     NameUnsendable,       // the name has characters the framing cannot carry
     NameUnsendableHidden, // the same, while the name's field is hidden (master without router)
     PasswordUnsendable,
@@ -45,9 +43,9 @@ struct WifiApplyResult {
     CommandSequence commands; // empty unless Sent
 };
 
-// Takes the inputs of the selected combination into settings and forms the write group. A list without
-// a selection stops the Apply where it is read; a failed check stops it after the texts and the gateway
-// were taken, except a text that cannot be sent, which is never stored.
-[[nodiscard]] WifiApplyResult applyWifi(DeviceSettings& settings, const WifiInputs& inputs);
+// Takes the values of the selected combination into settings and forms the write group. An unknown
+// value stops the Apply where it is read; a failed check stops it after the texts and the gateway were
+// taken, except a text that cannot be sent, which is never stored.
+[[nodiscard]] WifiApplyResult applyWifi(DeviceSettings& settings, const WifiValues& values);
 
 } // namespace breezekit

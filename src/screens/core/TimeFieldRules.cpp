@@ -1,6 +1,7 @@
 #include "screens/core/TimeFieldRules.h"
 
 #include "protocol/core/Encodings.h"
+#include "protocol/core/Limits.h"
 
 #include <algorithm>
 
@@ -13,8 +14,6 @@ constexpr int kColon = 2;
 constexpr int kMinuteTens = 3;
 constexpr int kMinuteUnits = 4;
 constexpr int kEnd = 5;
-constexpr int kHoursPerDay = 24;
-constexpr int kMinutesPerHour = 60;
 
 bool inRange(char c, char first, char last) {
     return c >= first && c <= last;

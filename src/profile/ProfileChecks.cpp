@@ -1,12 +1,11 @@
-#include "ctl/ProfileChecks.h"
+#include "profile/ProfileChecks.h"
 
 #include "protocol/core/Commands.h"
 
-#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
-namespace breezekit::ctl {
+namespace breezekit::profile {
 
 void FieldChecker::fail(const QString& field, const QString& what) {
     errors.push_back((field + ": " + what).toStdString());
@@ -57,22 +56,6 @@ bool FieldChecker::readRaw(const QString& field) const {
     return std::find(rawFields_.begin(), rawFields_.end(), field) != rawFields_.end();
 }
 
-std::optional<Ipv4> parseDotted(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 4) return std::nullopt;
-    Ipv4 address{};
-    for (int i = 0; i < 4; ++i) {
-        const QString& p = parts[i];
-        if (p.isEmpty() || p.size() > 3) return std::nullopt;
-        for (QChar c : p)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return std::nullopt;
-        const int n = p.toInt();
-        if (n > 255) return std::nullopt;
-        address[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(n);
-    }
-    return address;
-}
-
 std::optional<QString> sendableProblem(const QString& text) {
     for (QChar c : text) {
         if (c.unicode() > kHighestPayloadChar)
@@ -85,4 +68,4 @@ std::optional<QString> sendableProblem(const QString& text) {
     return std::nullopt;
 }
 
-} // namespace breezekit::ctl
+} // namespace breezekit::profile

@@ -1,10 +1,10 @@
-#include "ctl/Profile.h"
-#include "ctl/ProfileFields.h"
+#include "profile/Profile.h"
+#include "profile/ProfileFields.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 
-namespace breezekit::ctl {
+namespace breezekit::profile {
 
 namespace {
 QString shown(const QJsonValue& v) {
@@ -38,6 +38,10 @@ std::vector<std::string> profileDifferences(const QJsonObject& from, const QJson
     return lines;
 }
 
+std::vector<std::string> valueDifferences(const UnitValues& from, const UnitValues& to) {
+    return profileDifferences(profileOf(from, {}, {}, true), profileOf(to, {}, {}, true));
+}
+
 std::vector<std::string> profileLines(const QJsonObject& profile) {
     std::vector<std::string> lines;
     lines.push_back(("model: " + profile.value("model").toString()).toStdString());
@@ -50,4 +54,4 @@ std::vector<std::string> profileLines(const QJsonObject& profile) {
     return lines;
 }
 
-} // namespace breezekit::ctl
+} // namespace breezekit::profile

@@ -1,10 +1,10 @@
-#include "ctl/Profile.h"
-#include "ctl/ProfileChecks.h"
-#include "ctl/ProfileFields.h"
+#include "profile/Profile.h"
+#include "profile/ProfileChecks.h"
+#include "profile/ProfileFields.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/Conversions.h"
 #include "protocol/core/Encodings.h"
-#include "protocol/core/WifiApply.h"
+#include "protocol/core/Limits.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -12,7 +12,7 @@
 #include <functional>
 #include <optional>
 
-namespace breezekit::ctl {
+namespace breezekit::profile {
 
 ParsedProfile parseProfile(const QByteArray& json) {
     QJsonParseError error{};
@@ -85,9 +85,9 @@ ParsedProfile parseProfile(const QJsonObject& p) {
         }
         return v.toBool() ? 1 : 0;
     };
-    auto oneOf = [&](std::initializer_list<std::pair<const char*, std::uint8_t>> names) {
-        return [&r, names = std::vector(names)](const QJsonValue& v,
-                                                const QString& field) -> std::optional<std::uint8_t> {
+    auto oneOf = [&](std::vector<std::pair<QString, std::uint8_t>> names) {
+        return [&r, names = std::move(names)](const QJsonValue& v,
+                                              const QString& field) -> std::optional<std::uint8_t> {
             QStringList choices;
             for (const auto& [name, value] : names) {
                 if (v == QJsonValue(name)) return value;
@@ -97,6 +97,10 @@ ParsedProfile parseProfile(const QJsonObject& p) {
             return std::nullopt;
         };
     };
+    std::vector<std::pair<QString, std::uint8_t>> securityNames;
+    for (const SecurityType& type : kSecurityTypes)
+        securityNames.emplace_back(latin1(type.name), type.digit);
+    const auto securityName = oneOf(std::move(securityNames));
     auto number = [&](std::int64_t lo, std::int64_t hi, int step, int offset) {
         return [&r, lo, hi, step, offset](const QJsonValue& v,
                                           const QString& field) -> std::optional<std::uint8_t> {
@@ -116,7 +120,8 @@ ParsedProfile parseProfile(const QJsonObject& p) {
             if (required) r.fail(field, QStringLiteral("missing"));
             return;
         }
-        const std::optional<Ipv4> a = v.isString() ? parseDotted(v.toString()) : std::nullopt;
+        const std::optional<Ipv4> a =
+            v.isString() ? parseDottedIpv4(v.toString().toStdString()) : std::nullopt;
         if (!a) {
             r.fail(field, QStringLiteral("must be an address a.b.c.d"));
             return;
@@ -146,21 +151,21 @@ ParsedProfile parseProfile(const QJsonObject& p) {
                 r.fail("wifi.ssid", *problem);
             else if (!accessPoint && ssid.isEmpty())
                 r.fail("wifi.ssid", QStringLiteral("empty, at least 1 character"));
-            else if (!accessPoint && ssid.size() > static_cast<qsizetype>(kMaxNameLength))
-                r.fail("wifi.ssid",
-                       QStringLiteral("%1 characters, at most %2").arg(ssid.size()).arg(kMaxNameLength));
+            else if (!accessPoint && ssid.size() > static_cast<qsizetype>(kMaxNetworkNameLength))
+                r.fail(
+                    "wifi.ssid",
+                    QStringLiteral("%1 characters, at most %2").arg(ssid.size()).arg(kMaxNetworkNameLength));
             s.Ssid = ssid.toStdU16String();
         }
     }
-    byteField(wifi, "wifi", "security", s.SecurityCode,
-              oneOf({{"OPEN", '0'}, {"WPA_PSK", '2'}, {"WPA2_PSK", '3'}, {"WPA_WPA2_PSK", '4'}}));
+    byteField(wifi, "wifi", "security", s.SecurityCode, securityName);
     if (const QJsonValue v = wifi.value("password"); !v.isUndefined()) {
         out.hasPassword = true;
         if (!v.isString()) {
             r.fail("wifi.password", QStringLiteral("must be a text"));
         } else {
             const QString password = v.toString();
-            const bool open = s.SecurityCode == '0';
+            const bool open = s.SecurityCode == kOpenSecurityDigit;
             const std::size_t minimum = accessPoint && !open ? kMinSecuredPasswordLength : 0;
             if (const std::optional<QString> problem = sendableProblem(password))
                 r.fail("wifi.password", *problem);
@@ -189,8 +194,7 @@ ParsedProfile parseProfile(const QJsonObject& p) {
         r.fail("wifi.masterIp", QStringLiteral("must be 192.168.4.1 without a router"));
     if (slave && router == 0 && s.SlaveDhcp != 1 && wifi.contains("slaveDhcp"))
         r.fail("wifi.slaveDhcp", QStringLiteral("must be true for a slave without a router"));
-    if (slave && router <= 1 && wifi.value("ssid").isString() &&
-        (router == 1) == isMasterAccessPointName(s.Ssid))
+    if (slave && router <= 1 && wifi.value("ssid").isString() && (router == 1) != slaveWithRouter(s.Ssid))
         r.fail("wifi.router",
                router == 1 ? QStringLiteral("a slave with a router cannot join a network named BreezeKit...")
                            : QStringLiteral(
@@ -218,9 +222,9 @@ ParsedProfile parseProfile(const QJsonObject& p) {
     byteField(fan, "fan", "relaySensor", s.RelaySensorOn, boolean);
     byteField(fan, "fan", "analogSensor", s.AnalogSensorOn, boolean);
     byteField(fan, "fan", "humidityThreshold", s.HumidityThreshold,
-              number(kHumidityMin, kHumidityMax, kThresholdStep, 0));
+              number(kHumidityThresholds.minimum, kHumidityThresholds.maximum, kThresholdStep, 0));
     byteField(fan, "fan", "analogThreshold", s.AnalogThreshold,
-              number(kAnalogMin, kAnalogMax, kThresholdStep, 0));
+              number(kAnalogThresholds.minimum, kAnalogThresholds.maximum, kThresholdStep, 0));
     auto timer = [&](const char* key, std::uint32_t& seconds) {
         const std::optional<QJsonValue> v = need(fan, "fan", key);
         if (!v) return;
@@ -247,4 +251,4 @@ ParsedProfile parseProfile(const QJsonObject& p) {
     return out;
 }
 
-} // namespace breezekit::ctl
+} // namespace breezekit::profile

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ctl/UnitValues.h"
+#include "protocol/core/UnitValues.h"
 
 #include <QByteArray>
 #include <QJsonObject>
 #include <string>
 #include <vector>
 
-namespace breezekit::ctl {
+namespace breezekit::profile {
 
 inline constexpr const char* kProfileFormat = "breezekit-profile";
 inline constexpr int kProfileVersion = 1;
@@ -32,7 +32,10 @@ ParsedProfile parseProfile(const QJsonObject& profile);
 // "wifi.ssid: \"A\" -> \"B\"" for every field whose value differs, wifi and fan fields only.
 std::vector<std::string> profileDifferences(const QJsonObject& from, const QJsonObject& to);
 
+// The same between two sets of values, as their profiles show them.
+std::vector<std::string> valueDifferences(const UnitValues& from, const UnitValues& to);
+
 // The profile's fields as "wifi.ssid: Home" lines, in the profile's order.
 std::vector<std::string> profileLines(const QJsonObject& profile);
 
-} // namespace breezekit::ctl
+} // namespace breezekit::profile

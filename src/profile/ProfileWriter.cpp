@@ -1,14 +1,15 @@
-#include "ctl/Profile.h"
-#include "ctl/ProfileFields.h"
+#include "profile/Profile.h"
+#include "profile/ProfileChecks.h"
+#include "profile/ProfileFields.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/Conversions.h"
 #include "protocol/core/Encodings.h"
-#include "protocol/core/WifiApply.h"
+#include "protocol/core/Limits.h"
 
 #include <QJsonArray>
 #include <optional>
 
-namespace breezekit::ctl {
+namespace breezekit::profile {
 
 namespace {
 
@@ -38,13 +39,13 @@ class Exporter {
             return QString::fromLatin1(*one ? ifOne : ifZero);
         return raw(field, value);
     }
-    QJsonValue threshold(const char* field, std::uint8_t value, int minimum, int maximum) {
-        if (value % kThresholdStep == 0 && value >= minimum && value <= maximum) return value;
+    QJsonValue threshold(const char* field, std::uint8_t value, ThresholdRange range) {
+        if (value % kThresholdStep == 0 && value >= range.minimum && value <= range.maximum) return value;
         return raw(field, value);
     }
     QJsonValue timer(const char* field, std::uint32_t seconds) {
         // a time field holds whole minutes of one day; anything else would change on the way back
-        if (seconds < kSecondsPerDay && seconds % 60 == 0)
+        if (seconds < kSecondsPerDay && seconds % kSecondsPerMinute == 0)
             return QString::fromStdString(timeText(timeOfSeconds(seconds)));
         return raw(field, seconds);
     }
@@ -59,17 +60,14 @@ QJsonObject profileOf(const UnitValues& values, const std::string& model, const 
     QJsonObject wifi;
     const std::optional<bool> master = oneOrZero(s.DeviceMode);
     wifi["role"] = master ? QJsonValue(*master ? "master" : "slave") : e.raw("wifi.role", s.DeviceMode);
-    if (master && !*master) {
-        wifi["router"] = !isMasterAccessPointName(s.Ssid);
-    } else if (const std::optional<bool> router = withRouterOfConnectionType(s.ConnectionType)) {
+    if (const std::optional<bool> router = withRouterOf(s))
         wifi["router"] = *router;
-    } else {
+    else
         wifi["router"] = e.raw("wifi.router", s.ConnectionType);
-    }
     wifi["ssid"] = textOf(s.Ssid);
     if (withPassword) wifi["password"] = textOf(s.Password);
     if (const std::optional<int> item = securityItemOfDigit(s.SecurityCode))
-        wifi["security"] = kSecurityNames[static_cast<std::size_t>(*item)];
+        wifi["security"] = latin1(kSecurityTypes[static_cast<std::size_t>(*item)].name);
     else
         wifi["security"] = e.raw("wifi.security", s.SecurityCode);
     wifi["channel"] =
@@ -91,9 +89,8 @@ QJsonObject profileOf(const UnitValues& values, const std::string& model, const 
     fan["humiditySensor"] = e.flag("fan.humiditySensor", s.HumiditySensorOn);
     fan["relaySensor"] = e.flag("fan.relaySensor", s.RelaySensorOn);
     fan["analogSensor"] = e.flag("fan.analogSensor", s.AnalogSensorOn);
-    fan["humidityThreshold"] =
-        e.threshold("fan.humidityThreshold", s.HumidityThreshold, kHumidityMin, kHumidityMax);
-    fan["analogThreshold"] = e.threshold("fan.analogThreshold", s.AnalogThreshold, kAnalogMin, kAnalogMax);
+    fan["humidityThreshold"] = e.threshold("fan.humidityThreshold", s.HumidityThreshold, kHumidityThresholds);
+    fan["analogThreshold"] = e.threshold("fan.analogThreshold", s.AnalogThreshold, kAnalogThresholds);
     fan["nightTimer"] = e.timer("fan.nightTimer", values.nightTimerSeconds);
     fan["partyTimer"] = e.timer("fan.partyTimer", values.partyTimerSeconds);
     fan["turnOffDelay"] = e.timer("fan.turnOffDelay", values.turnOffDelaySeconds);
@@ -108,4 +105,4 @@ QJsonObject profileOf(const UnitValues& values, const std::string& model, const 
     return profile;
 }
 
-} // namespace breezekit::ctl
+} // namespace breezekit::profile

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace breezekit::ctl {
+namespace breezekit {
 
 // Every parameter the read-back reports, as the unit encodes it. The timers are not part of
 // DeviceSettings because the window keeps them only in its time fields.
@@ -17,4 +17,4 @@ struct UnitValues {
     bool operator==(const UnitValues&) const = default;
 };
 
-} // namespace breezekit::ctl
+} // namespace breezekit

@@ -9,9 +9,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace breezekit::ctl {
+namespace breezekit::profile {
 
 // Checks one profile's fields, collecting every problem instead of stopping at the first.
 class FieldChecker {
@@ -38,9 +39,11 @@ class FieldChecker {
     std::vector<QString> rawFields_;
 };
 
-std::optional<Ipv4> parseDotted(const QString& text);
+inline QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Characters the one-byte framing carries and a network name or password may hold.
 std::optional<QString> sendableProblem(const QString& text);
 
-} // namespace breezekit::ctl
+} // namespace breezekit::profile
