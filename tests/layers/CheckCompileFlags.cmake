@@ -1,5 +1,5 @@
 # The layers below the window compile without the window's include paths, read from the compile commands:
-# breezekit_core without any Qt folder, breezekit_device/_hidapi/_sim without QtGui or QtWidgets.
+# breezekit_core without any Qt folder, breezekit_device/_hidapi/_sim/_profile without QtGui or QtWidgets.
 #   cmake -DCOMPILE_COMMANDS=<build>/compile_commands.json -P CheckCompileFlags.cmake
 cmake_minimum_required(VERSION 3.24)
 file(READ ${COMPILE_COMMANDS} json)
@@ -16,7 +16,7 @@ foreach(i RANGE ${last})
     if(command MATCHES "[Qq]t6?/|/Qt[A-Z]|-DQT_")
       string(APPEND violations "${file}: breezekit_core compiles with Qt\n")
     endif()
-  elseif(command MATCHES "CMakeFiles/breezekit_(device|hidapi|sim)\\.dir/")
+  elseif(command MATCHES "CMakeFiles/breezekit_(device|hidapi|sim|profile)\\.dir/")
     math(EXPR lower_seen "${lower_seen} + 1")
     if(command MATCHES "/Qt(Gui|Widgets)|-DQT_(GUI|WIDGETS)_LIB")
       string(APPEND violations "${file}: compiles with a Qt Gui or Widgets include path\n")
@@ -30,4 +30,4 @@ if(violations)
   message(NOTICE "${violations}")
   message(FATAL_ERROR "Layers compile with the window's flags, listed above")
 endif()
-message(STATUS "${core_seen} core and ${lower_seen} device, backend and simulator sources compile without the window's flags")
+message(STATUS "${core_seen} core and ${lower_seen} device, backend, simulator and profile sources compile without the window's flags")

@@ -1,8 +1,9 @@
 # Fails when a layer includes a header from above it.
 #   cmake -DSOURCE_ROOT=<folder holding src/> [-DQT_GUI_HEADER_DIRS=<dir;dir>] -P CheckIncludes.cmake
 # core/ folders: standard headers and other core/ headers only.
-# hid/device, hid/linux, sim (bar the demo's main), ctl: no Qt Gui or Widgets header, no window header
-# (the presence markers excepted: a library of their own without Qt). Only ctl includes ctl/.
+# hid/device, hid/linux, sim (bar the demo's main), profile, ctl: no Qt Gui or Widgets header, no window
+# header (the presence markers excepted: a library of their own without Qt). Only ctl includes ctl/.
+# profile: only core/, hid/device/ and profile/ headers of the tree; nothing below it includes profile/.
 cmake_minimum_required(VERSION 3.24)
 if(NOT SOURCE_ROOT)
   message(FATAL_ERROR "SOURCE_ROOT is not set")
@@ -74,6 +75,7 @@ file(GLOB_RECURSE lower_files
   ${SOURCE_ROOT}/src/hid/device/*.h ${SOURCE_ROOT}/src/hid/device/*.cpp
   ${SOURCE_ROOT}/src/hid/linux/*.h ${SOURCE_ROOT}/src/hid/linux/*.cpp
   ${SOURCE_ROOT}/src/sim/*.h ${SOURCE_ROOT}/src/sim/*.cpp
+  ${SOURCE_ROOT}/src/profile/*.h ${SOURCE_ROOT}/src/profile/*.cpp
   ${SOURCE_ROOT}/src/ctl/*.h ${SOURCE_ROOT}/src/ctl/*.cpp)
 # The demo's main builds the window and belongs to it.
 list(FILTER lower_files EXCLUDE REGEX "/src/sim/DemoMain\\.cpp$")
@@ -93,6 +95,10 @@ foreach(file IN LISTS lower_files)
         violation(${file} "${line}" "a window-free layer includes a window header")
       elseif(name MATCHES "^hid/[^/]+$")
         violation(${file} "${line}" "a window-free layer includes a window header")
+      elseif(file MATCHES "/src/profile/" AND NOT name MATCHES "^(profile|hid/device|[a-z]+/core)/")
+        violation(${file} "${line}" "the profile library includes a header outside core, device and profile")
+      elseif(file MATCHES "/src/(hid/device|hid/linux|sim)/" AND name MATCHES "^profile/")
+        violation(${file} "${line}" "a layer below the profile library includes it")
       endif()
     endif()
   endforeach()

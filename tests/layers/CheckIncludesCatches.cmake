@@ -17,11 +17,17 @@ set(expected
   "src/sim/Unit.cpp: #include \"text/LanguageMenu.h\""
   "src/ctl/Tool.cpp: #include \"app/TForm1.h\""
   "src/ctl/Tool.cpp: #include <QWidget>"
-  "src/screens/Page.cpp: #include \"ctl/Profile.h\"")
+  "src/screens/Page.cpp: #include \"ctl/Profile.h\""
+  "src/profile/Engine.cpp: #include <QWidget>"
+  "src/profile/Engine.cpp: #include \"screens/WifiPage.h\""
+  "src/profile/Engine.cpp: #include \"sim/VirtualUnit.h\""
+  "src/profile/Engine.cpp: #include \"ctl/Session.h\""
+  "src/sim/Recorder.cpp: #include \"profile/VerifiedApply.h\"")
 set(allowed
   "TextTable.h" "Sibling.h" "<vector>" "<cstdint>" "Clean" "<QObject>" "Commands.h" "hidapi.h"
   "<QThread>" "sim/Unit.h" "hid/device/Reader.h" "DemoMain" "FlockInstanceMarkers.h" "ctl/Tool.h"
-  "UnitLink.h" "screens/Page.h")
+  "UnitLink.h" "screens/Page.h" "profile/Engine.h" "<QTimer>" "protocol/core/UnitValues.h"
+  "sim/Recorder.h")
 foreach(line IN LISTS expected)
   string(FIND "${out}" "${line}" at)
   if(at EQUAL -1)
