@@ -1,8 +1,12 @@
 #include "protocol/core/Conversions.h"
 #include "protocol/core/Encodings.h"
+#include "protocol/core/ReadBackTable.h"
+#include "protocol/core/ReplyDecoder.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 // Reported values as the read-back converts them for the window: every byte comes from the unit.
@@ -47,5 +51,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (dotted.size() > 15) __builtin_trap();
         if (isMasterAccessPointName(text) && text.size() < 9) __builtin_trap();
     }
+
+    // The first byte as a reply's code, the rest as its payload.
+    UnitValues values;
+    const bool decoded = decodeReply(data[0], std::span(data + 3, size - 3), values);
+    const bool inChain = std::any_of(kReadBackChain.begin(), kReadBackChain.end(),
+                                     [&](const ReadBackStep& step) { return step.reply == data[0]; });
+    if (decoded != inChain) __builtin_trap();
+    for (const std::u16string& text : {values.settings.Ssid, values.settings.Password})
+        if (text.find(u'\0') != std::u16string::npos || text.size() > size) __builtin_trap();
+    for (const std::u16string& address :
+         {values.settings.SlaveIp, values.settings.MasterIp, values.settings.Gateway})
+        if (!address.empty() && !ipv4FromPayload(address)) __builtin_trap();
     return 0;
 }

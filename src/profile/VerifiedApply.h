@@ -29,6 +29,7 @@ class VerifiedApply : public QObject {
         WriteFailed, // a write failed or was skipped; the rest was not written
         Stopped,     // a stop request closed an open write group; nothing more was written
     };
+    Q_ENUM(Outcome)
 
     explicit VerifiedApply(UnitLink& link, Asking asking = Asking::EachStep, QObject* parent = nullptr);
 

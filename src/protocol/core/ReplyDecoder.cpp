@@ -1,5 +1,6 @@
 #include "protocol/core/ReplyDecoder.h"
 
+#include "hid/core/ReportText.h"
 #include "protocol/core/Commands.h"
 #include "protocol/core/Encodings.h"
 
@@ -21,12 +22,8 @@ std::uint32_t secondsOf(std::span<const std::uint8_t> p) {
 
 // What a control shows of a reported text; the zero padding after it must never be sent back.
 std::u16string textOf(std::span<const std::uint8_t> payload) {
-    std::u16string text;
-    for (std::uint8_t b : payload) {
-        if (b == 0) break;
-        text.push_back(char16_t{b});
-    }
-    return text;
+    const std::u16string text(payload.begin(), payload.end());
+    return std::u16string(cutAtZero(text));
 }
 
 } // namespace
