@@ -1,9 +1,9 @@
 #include "WindowBenchmarkMain.h"
-#include "app/FlockInstanceMarkers.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "hid/DeviceList.h"
 #include "hid/device/UnitLink.h"
+#include "markers/FlockInstanceMarkers.h"
 #include "protocol/core/Commands.h"
 #include "sim/SimulatedPlatform.h"
 

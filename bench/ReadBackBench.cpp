@@ -1,10 +1,10 @@
 // The read-back's speed against the protocol's floor, and the window's idle CPU with one unit selected.
 #include "WindowBenchmarkMain.h"
-#include "app/FlockInstanceMarkers.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "hid/DeviceList.h"
 #include "hid/device/UnitLink.h"
+#include "markers/FlockInstanceMarkers.h"
 #include "protocol/core/ReadBackTable.h"
 #include "screens/DeviceActions.h"
 #include "screens/IpAddressEdit.h"

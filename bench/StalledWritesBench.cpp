@@ -1,10 +1,10 @@
 // How much of the time the window is blocked while the selected unit stalls: every write to it blocks
 // 5 s, as the kernel's USB time-out does, and the status poll goes on once a second.
 #include "WindowBenchmarkMain.h"
-#include "app/FlockInstanceMarkers.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "hid/device/UnitLink.h"
+#include "markers/FlockInstanceMarkers.h"
 #include "sim/SimulatedPlatform.h"
 
 #include <QEventLoop>

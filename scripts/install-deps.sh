@@ -18,6 +18,10 @@ test_packages=(
   "${package_packages[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev
+  # The sanitizers name their frames (and so match their suppressions) only with the symbolizer.
+  llvm-14
+  # The formatting check runs this one version: another one formats differently.
+  clang-format-14
   xvfb xauth fonts-dejavu-core
   desktop-file-utils appstream librsvg2-bin
 )

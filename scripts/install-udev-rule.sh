@@ -2,13 +2,21 @@
 # Installs the udev rule that gives the logged-in user access to the units' hidraw nodes.
 # Best effort: it says what it did and always exits 0, so a set-up that calls it never fails here.
 
-# BREEZEKIT_UDEV_RULES_DIR replaces /etc/udev/rules.d, to try the script without touching the system.
+# BREEZEKIT_UDEV_RULES_DIR replaces /etc/udev/rules.d and BREEZEKIT_PACKAGED_RULES_DIR /usr/lib/udev/rules.d,
+# to try the script without touching the system.
 here=$(cd "$(dirname "$0")" && pwd)
 rule="$here/../packaging/linux/70-breezekit.rules"
 target_dir=${BREEZEKIT_UDEV_RULES_DIR:-/etc/udev/rules.d}
 target="$target_dir/70-breezekit.rules"
+packaged="${BREEZEKIT_PACKAGED_RULES_DIR:-/usr/lib/udev/rules.d}/70-breezekit.rules"
 
 say() { printf 'install-udev-rule: %s\n' "$*"; }
+
+# A copy in /etc would override the package's rule on later upgrades and outlive its removal.
+if [ -f "$packaged" ]; then
+    say "the installed package provides $packaged; nothing installed"
+    exit 0
+fi
 
 if [ ! -f "$rule" ]; then
     say "rule file not found at $rule; nothing installed"

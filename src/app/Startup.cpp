@@ -2,13 +2,13 @@
 
 #include "app/AppIcon.h"
 #include "app/Fonts.h"
-#include "app/InstanceMarkers.h"
 #include "app/LogPattern.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "app/Theme.h"
 #include "app/WindowPlacement.h"
 #include "hid/device/HidPlatform.h"
+#include "markers/InstanceMarkers.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CurrentLanguage.h"
 #include "protocol/core/DeviceSettings.h"
+#include "text/CurrentLanguage.h"
 
 #include <QWidget>
 #include <memory>

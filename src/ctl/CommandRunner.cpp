@@ -1,7 +1,7 @@
 #include "ctl/CommandRunner.h"
 
-#include "app/FlockInstanceMarkers.h"
 #include "hid/device/HidDevice.h"
+#include "markers/FlockInstanceMarkers.h"
 
 namespace breezekit::ctl {
 

@@ -1,8 +1,8 @@
-#include "app/FlockInstanceMarkers.h"
 #include "ctl/Cli.h"
 #include "ctl/Interrupt.h"
 #include "ctl/SimulatedUnits.h"
 #include "hid/linux/HidApiPlatform.h"
+#include "markers/FlockInstanceMarkers.h"
 
 #include <QCoreApplication>
 #include <QFile>

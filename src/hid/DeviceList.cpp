@@ -1,7 +1,6 @@
 #include "hid/DeviceList.h"
 
 #include "app/Colours.h"
-#include "app/CurrentLanguage.h"
 #include "app/FormBuilder.h"
 #include "app/MessageBoxes.h"
 #include "hid/ControlText.h"
@@ -10,6 +9,7 @@
 #include "protocol/core/Commands.h"
 #include "protocol/core/Encodings.h"
 #include "screens/StatusPanels.h"
+#include "text/CurrentLanguage.h"
 #include "text/core/TextRows.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "screens/ConnectionRules.h"
 
-#include "app/CurrentLanguage.h"
 #include "app/FormBuilder.h"
 #include "protocol/core/Limits.h"
 #include "screens/IpAddressEdit.h"
+#include "text/CurrentLanguage.h"
 #include "text/core/TextRows.h"
 
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "screens/FanPage.h"
 
-#include "app/CurrentLanguage.h"
 #include "app/FormBuilder.h"
 #include "hid/device/UnitLink.h"
 #include "protocol/core/Encodings.h"
 #include "protocol/core/FanApply.h"
 #include "screens/TimeEdit.h"
 #include "screens/UserActions.h"
+#include "text/CurrentLanguage.h"
 #include "text/core/TextRows.h"
 
 #include <QCheckBox>

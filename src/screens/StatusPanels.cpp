@@ -1,9 +1,9 @@
 #include "screens/StatusPanels.h"
 
 #include "app/Colours.h"
-#include "app/CurrentLanguage.h"
 #include "app/FormBuilder.h"
 #include "protocol/core/CounterText.h"
+#include "text/CurrentLanguage.h"
 #include "text/core/TextRows.h"
 
 #include <QLabel>

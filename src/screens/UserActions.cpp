@@ -1,9 +1,9 @@
 #include "screens/UserActions.h"
 
-#include "app/CurrentLanguage.h"
 #include "app/MessageBoxes.h"
 #include "hid/DeviceList.h"
 #include "hid/device/UnitLink.h"
+#include "text/CurrentLanguage.h"
 #include "text/core/TextRows.h"
 
 namespace breezekit {

@@ -1,6 +1,5 @@
 #include "screens/WifiPage.h"
 
-#include "app/CurrentLanguage.h"
 #include "app/MessageBoxes.h"
 #include "hid/ControlText.h"
 #include "hid/device/UnitLink.h"
@@ -11,6 +10,7 @@
 #include "protocol/core/WifiApply.h"
 #include "screens/IpAddressEdit.h"
 #include "screens/UserActions.h"
+#include "text/CurrentLanguage.h"
 #include "text/core/TextRows.h"
 
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "text/LanguageSwitch.h"
 
-#include "app/CurrentLanguage.h"
 #include "app/FormBuilder.h"
 #include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
+#include "text/CurrentLanguage.h"
 #include "text/core/TextRows.h"
 
 #include <QAbstractButton>

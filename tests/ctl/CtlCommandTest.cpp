@@ -1,6 +1,6 @@
 #include "CtlRig.h"
-#include "app/FlockInstanceMarkers.h"
 #include "ctl/Interrupt.h"
+#include "markers/FlockInstanceMarkers.h"
 #include "protocol/core/Commands.h"
 #include "sim/VirtualUnit.h"
 

@@ -1,8 +1,8 @@
 # Fails when a layer includes a header from above it.
 #   cmake -DSOURCE_ROOT=<folder holding src/> [-DQT_GUI_HEADER_DIRS=<dir;dir>] -P CheckIncludes.cmake
 # core/ folders: standard headers and other core/ headers only.
-# hid/device, hid/linux, sim (bar the demo's main), profile, ctl: no Qt Gui or Widgets header, no window
-# header (the presence markers excepted: a library of their own without Qt). Only ctl includes ctl/.
+# hid/device, hid/linux, sim, markers, profile, ctl: no Qt Gui or Widgets header, no window header.
+# Only ctl includes ctl/.
 # profile: only core/, hid/device/ and profile/ headers of the tree; nothing below it includes profile/.
 cmake_minimum_required(VERSION 3.24)
 if(NOT SOURCE_ROOT)
@@ -75,10 +75,9 @@ file(GLOB_RECURSE lower_files
   ${SOURCE_ROOT}/src/hid/device/*.h ${SOURCE_ROOT}/src/hid/device/*.cpp
   ${SOURCE_ROOT}/src/hid/linux/*.h ${SOURCE_ROOT}/src/hid/linux/*.cpp
   ${SOURCE_ROOT}/src/sim/*.h ${SOURCE_ROOT}/src/sim/*.cpp
+  ${SOURCE_ROOT}/src/markers/*.h ${SOURCE_ROOT}/src/markers/*.cpp
   ${SOURCE_ROOT}/src/profile/*.h ${SOURCE_ROOT}/src/profile/*.cpp
   ${SOURCE_ROOT}/src/ctl/*.h ${SOURCE_ROOT}/src/ctl/*.cpp)
-# The demo's main builds the window and belongs to it.
-list(FILTER lower_files EXCLUDE REGEX "/src/sim/DemoMain\\.cpp$")
 foreach(file IN LISTS lower_files)
   includes_of(${file} lines)
   foreach(line IN LISTS lines)
@@ -89,9 +88,7 @@ foreach(file IN LISTS lower_files)
       endif()
     elseif(line MATCHES "\"([^\"]+)\"")
       set(name ${CMAKE_MATCH_1})
-      if(name MATCHES "^app/(Flock)?InstanceMarkers\\.h$")
-        # the presence markers' own library
-      elseif(name MATCHES "^(app|screens|text|protocol)/" AND NOT name MATCHES "^[a-z]+/core/")
+      if(name MATCHES "^(app|screens|text|protocol)/" AND NOT name MATCHES "^[a-z]+/core/")
         violation(${file} "${line}" "a window-free layer includes a window header")
       elseif(name MATCHES "^hid/[^/]+$")
         violation(${file} "${line}" "a window-free layer includes a window header")

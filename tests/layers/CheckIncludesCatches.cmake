@@ -25,7 +25,7 @@ set(expected
   "src/sim/Recorder.cpp: #include \"profile/VerifiedApply.h\"")
 set(allowed
   "TextTable.h" "Sibling.h" "<vector>" "<cstdint>" "Clean" "<QObject>" "Commands.h" "hidapi.h"
-  "<QThread>" "sim/Unit.h" "hid/device/Reader.h" "DemoMain" "FlockInstanceMarkers.h" "ctl/Tool.h"
+  "<QThread>" "sim/Unit.h" "hid/device/Reader.h" "FlockInstanceMarkers.h" "ctl/Tool.h"
   "UnitLink.h" "screens/Page.h" "profile/Engine.h" "<QTimer>" "protocol/core/UnitValues.h"
   "sim/Recorder.h")
 foreach(line IN LISTS expected)

@@ -1,10 +1,10 @@
 // Saves pictures of the real window, with the real fonts and theme, for a look at every caption:
 // each page in English and the Wi-Fi page, in two connection modes, in every language.
-#include "app/FlockInstanceMarkers.h"
 #include "app/Fonts.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "app/Theme.h"
+#include "markers/FlockInstanceMarkers.h"
 #include "sim/SimulatedPlatform.h"
 #include "text/LanguageSwitch.h"
 #include "text/core/Languages.h"

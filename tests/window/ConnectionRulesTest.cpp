@@ -1,8 +1,8 @@
 #include "screens/ConnectionRules.h"
 
 #include "SimWindow.h"
-#include "app/CurrentLanguage.h"
 #include "screens/IpAddressEdit.h"
+#include "text/CurrentLanguage.h"
 #include "text/core/TextTable.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/FlockInstanceMarkers.h"
+#include "markers/FlockInstanceMarkers.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/FlockInstanceMarkers.h"
 #include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
+#include "markers/FlockInstanceMarkers.h"
 #include "sim/SimulatedPlatform.h"
 
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/FlockInstanceMarkers.h"
 #include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
 #include "hid/DeviceList.h"
 #include "hid/device/UnitLink.h"
+#include "markers/FlockInstanceMarkers.h"
 #include "sim/SimulatedPlatform.h"
 
 #include <QStringList>

@@ -1,5 +1,5 @@
-#include "app/InstanceMarkers.h"
 #include "app/Startup.h"
+#include "markers/InstanceMarkers.h"
 #include "sim/DemoUnits.h"
 
 // The program on virtual units, to try it without hardware.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/InstanceMarkers.h"
+#include "markers/InstanceMarkers.h"
 
 #include <filesystem>
 #include <string_view>
