@@ -44,7 +44,8 @@ void HidControllerTest::nothingIsScannedBeforeStartUp() {
     int changes = 0;
     controller.OnDeviceChange = [&] { ++changes; };
     platform.plugUnit();
-    QTest::qWait(200);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
     QCOMPARE(changes, 0);
     QVERIFY(controller.pool().empty());
     controller.startUp();

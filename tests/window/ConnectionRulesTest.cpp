@@ -1,6 +1,7 @@
 #include "screens/ConnectionRules.h"
 
 #include "SimWindow.h"
+#include "UserInput.h"
 #include "screens/IpAddressEdit.h"
 #include "text/CurrentLanguage.h"
 #include "text/core/TextTable.h"
@@ -14,6 +15,7 @@
 #include <memory>
 
 using namespace breezekit;
+using breezekit::testing::pick;
 using breezekit::testing::SimWindow;
 
 namespace {
@@ -36,18 +38,6 @@ constexpr Column kMasterNoRouter{false, true, true, kRowNewPassword, false, -1, 
 constexpr Column kMasterRouter{true, false, false, kRowPassword, true, 1, false, false, true, false};
 constexpr Column kSlaveNoRouter{true, false, false, kRowPassword, false, -1, false, true, true, true};
 constexpr Column kSlaveRouter{true, false, false, kRowPassword, true, 0, true, true, true, true};
-
-// A user's pick in a drop-down list: the keyboard runs the change handler as a mouse pick would.
-void pick(QComboBox* combo, int index) {
-    if (index == 0) {
-        combo->setCurrentIndex(1);
-        QTest::keyClick(combo, Qt::Key_Up);
-    } else {
-        combo->setCurrentIndex(index - 1);
-        QTest::keyClick(combo, Qt::Key_Down);
-    }
-    QCOMPARE(combo->currentIndex(), index);
-}
 
 QRadioButton* radioOf(TForm1& form, QChar step) {
     switch (step.toLatin1()) {
@@ -80,9 +70,11 @@ void run(SimWindow& w, const QString& steps, bool byUser) {
         switch (step.toLatin1()) {
         case 'O':
             pick(form.ComboBox_Security_WI_FI, kOpen);
+            QCOMPARE(form.ComboBox_Security_WI_FI->currentIndex(), kOpen);
             break;
         case 'W':
             pick(form.ComboBox_Security_WI_FI, kWpaPsk);
+            QCOMPARE(form.ComboBox_Security_WI_FI->currentIndex(), kWpaPsk);
             break;
         case 'o':
             form.ComboBox_Security_WI_FI->setCurrentIndex(kOpen);
@@ -236,8 +228,10 @@ void ConnectionRulesTest::slaveAddressFieldFollowsDhcp() {
     form.JvIPAddress_IP_Slave->setText(QStringLiteral("10.0.0.5"));
     QVERIFY(!form.JvIPAddress_IP_Slave->isEnabled());
     pick(form.ComboBox_IP_Slave, kStatic);
+    QCOMPARE(form.ComboBox_IP_Slave->currentIndex(), kStatic);
     QVERIFY(form.JvIPAddress_IP_Slave->isEnabled());
     pick(form.ComboBox_IP_Slave, kDhcp);
+    QCOMPARE(form.ComboBox_IP_Slave->currentIndex(), kDhcp);
     QVERIFY(!form.JvIPAddress_IP_Slave->isEnabled());
     QCOMPARE(form.JvIPAddress_IP_Slave->text(), QStringLiteral("10.0.0.5"));
     // Set from code, the list runs no handler.

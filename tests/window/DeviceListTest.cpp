@@ -12,6 +12,7 @@
 #include "text/core/TextTable.h"
 
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -37,14 +38,8 @@ QStringList itemTexts(QComboBox* box) {
     return texts;
 }
 std::vector<std::uint8_t> makeSerialReply(std::string_view serial, std::uint8_t lengthByte,
-                                          std::size_t reportLength = 65) {
-    std::vector<std::uint8_t> report(reportLength, 0);
-    report[0] = 1;
-    report[1] = CmdSerialNumber;
-    report[2] = lengthByte;
-    for (std::size_t i = 0; i < serial.size() && 3 + i < reportLength; ++i)
-        report[3 + i] = static_cast<std::uint8_t>(serial[i]);
-    return report;
+                                          std::size_t reportLength = testing::kUnitReportLength) {
+    return testing::inputReport(CmdSerialNumber, testing::bytesOf(serial), reportLength, lengthByte);
 }
 } // namespace
 
@@ -258,9 +253,7 @@ void DeviceListTest::ignoresReportsOfOtherUnits() {
         forward(device, report);
     };
     w.unit(1).sendInputReport(makeSerialReply("OTHERUNIT", 9));
-    std::vector<std::uint8_t> wifi(65, 0);
-    wifi[0] = 1;
-    wifi[1] = CmdWifiState;
+    const std::vector<std::uint8_t> wifi = testing::inputReport(CmdWifiState);
     w.unit(1).sendInputReport(wifi);
     QTRY_VERIFY(otherSerials == 1 && otherWifi == 1);
     QCOMPARE(handled, 0);
@@ -305,10 +298,7 @@ void DeviceListTest::serialReply() {
     // A report behind it shows when it has been dispatched.
     int seen = 0;
     w.link().setReportHandler(CmdWifiState, [&](const InputReport&) { ++seen; });
-    std::vector<std::uint8_t> marker(length, 0);
-    marker[0] = 1;
-    marker[1] = CmdWifiState;
-    w.unit(0).sendInputReport(marker);
+    w.unit(0).sendInputReport(testing::inputReport(CmdWifiState, {}, length));
     QTRY_COMPARE(seen, 1);
     QCOMPARE(form.Label_Serial_number->text(), shown);
 }
@@ -434,10 +424,7 @@ void DeviceListTest::handlerErrorDropsOnlyThatReport() {
     QTRY_VERIFY(!form.Label_Serial_number->text().isEmpty());
     w.link().setReportHandler(CmdDeviceMode,
                               [](const InputReport&) { throw std::runtime_error("bad report"); });
-    std::vector<std::uint8_t> mode(65, 0);
-    mode[0] = 1;
-    mode[1] = CmdDeviceMode;
-    w.unit(0).sendInputReport(mode);
+    w.unit(0).sendInputReport(testing::inputReport(CmdDeviceMode));
     w.unit(0).sendInputReport(makeSerialReply("AFTER", 5));
     QTRY_COMPARE(form.Label_Serial_number->text(), QStringLiteral("AFTER"));
 }
@@ -468,8 +455,10 @@ void DeviceListTest::reportWaitingAtRebuildIsHandled() {
     const int readBefore = w.unit(0).reportsRead();
     sendReply(w.unit(0), CmdWifiState, {1});
     // The reader has the report and waits in the hand-over; the event loop has not run since.
-    while (w.unit(0).reportsRead() == readBefore)
+    const QDeadlineTimer deadline(5000);
+    while (w.unit(0).reportsRead() == readBefore && !deadline.hasExpired())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    QVERIFY2(w.unit(0).reportsRead() != readBefore, "the reader never took the report");
     // Any device plugged, a mouse say, rebuilds the list before the report's turn comes.
     w.platform().plugMouse();
     w.link().controller().deviceChangeNotification();

@@ -1,4 +1,5 @@
 #include "SimWindow.h"
+#include "TestReports.h"
 #include "protocol/core/Commands.h"
 
 #include <QLabel>
@@ -62,12 +63,7 @@ void RandomReportsTest::survivesRandomReports() {
 
     // The window still takes reports as before.
     const std::string serial = "STILLALIVE";
-    std::vector<std::uint8_t> reply(65, 0);
-    reply[0] = 1;
-    reply[1] = CmdSerialNumber;
-    reply[2] = static_cast<std::uint8_t>(serial.size());
-    std::copy(serial.begin(), serial.end(), reply.begin() + 3);
-    unit.sendInputReport(reply);
+    unit.sendInputReport(testing::inputReport(CmdSerialNumber, testing::bytesOf(serial)));
     QTRY_COMPARE(form.Label_Serial_number->text(), QString::fromStdString(serial));
 }
 

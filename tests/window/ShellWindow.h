@@ -1,5 +1,6 @@
 #pragma once
 
+#include "UserInput.h"
 #include "app/MessageBoxes.h"
 #include "app/SettingsStore.h"
 #include "app/TForm1.h"
@@ -62,11 +63,5 @@ class ShellWindow {
     FlockInstanceMarkers markers_;
     std::unique_ptr<TForm1> form_;
 };
-
-// The user's pick of an item in a drop-down list: the selection changes and the pick is announced.
-inline void pick(QComboBox* combo, int index) {
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
 
 } // namespace breezekit::testing

@@ -9,25 +9,13 @@
 namespace breezekit::testing {
 
 namespace {
-constexpr std::size_t kInputReportLength = 65;
-constexpr std::uint8_t kReportId = 1;
-
 bool isPollOrSerial(std::uint8_t what) {
     return what == CmdWifiState || what == CmdMasterState || what == CmdFilterTime || what == CmdSerialNumber;
 }
 } // namespace
 
 void sendReply(sim::VirtualInterface& unit, std::uint8_t code, const std::vector<std::uint8_t>& payload) {
-    std::vector<std::uint8_t> report(kInputReportLength, 0);
-    report[0] = kReportId;
-    report[1] = code;
-    report[2] = static_cast<std::uint8_t>(payload.size());
-    std::copy_n(payload.begin(), std::min(payload.size(), kInputReportLength - 3), report.begin() + 3);
-    unit.sendInputReport(report);
-}
-
-std::vector<std::uint8_t> bytesOf(std::string_view text) {
-    return {text.begin(), text.end()};
+    unit.sendInputReport(inputReport(code, payload));
 }
 
 std::vector<std::uint8_t> readBackRequests(const sim::VirtualInterface& unit) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SimWindow.h"
+#include "TestReports.h"
 
 #include <cstdint>
 #include <string_view>
@@ -11,8 +12,6 @@ namespace breezekit::testing {
 // Sends one input report from the unit as its firmware would frame it: report ID, code, length, payload,
 // zeros to the end of a 65-byte report.
 void sendReply(sim::VirtualInterface& unit, std::uint8_t code, const std::vector<std::uint8_t>& payload);
-
-std::vector<std::uint8_t> bytesOf(std::string_view text);
 
 // The parameters the unit was asked for with CmdRead, oldest first, leaving out the status polls and
 // the serial-number request of the device list.

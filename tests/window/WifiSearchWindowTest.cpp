@@ -1,4 +1,5 @@
 #include "SimWindow.h"
+#include "TestReports.h"
 #include "protocol/core/Commands.h"
 #include "sim/VirtualUnit.h"
 
@@ -180,12 +181,7 @@ void WifiSearchWindowTest::reportWhileIdleArmsTheEnd() {
     SimWindow w(1);
     TForm1& form = w.form();
     const std::string line = "+CWLAP:(3,\"Late\",-52,\"a0:b1:c2:d3:e4:f5\",6)";
-    Bytes report(65, 0);
-    report[0] = 1;
-    report[1] = CmdSearch;
-    report[2] = static_cast<std::uint8_t>(line.size());
-    std::copy(line.begin(), line.end(), report.begin() + 3);
-    w.unit(0).sendInputReport(report);
+    w.unit(0).sendInputReport(testing::inputReport(CmdSearch, testing::bytesOf(line)));
     QTRY_COMPARE(form.ComboBox_Wi_Fi_name->count(), 1);
     QCOMPARE(form.ComboBox_Wi_Fi_name->currentText(), QStringLiteral("Late"));
     QVERIFY(form.Timer2->isActive());
