@@ -68,7 +68,6 @@ void nameInputsAfterCaptions(TForm1& f) {
         {f.ComboBox_Language, f.Label_Language->text()},
         {f.ComboBox_Wi_Fi_name, f.Label_Wi_Fi_name->text()},
         {f.ComboBox_Security_WI_FI, f.Label_type_security->text()},
-        {f.Edit_Password, f.Label_Password->text()},
         {f.ComboBox_Wi_Fi_channel, f.Label_Wi_Fi_channel->text()},
         {f.ComboBox_Number_Slave, f.Label_Number_Slave->text()},
         {f.ComboBox_IP_Slave, f.Label_IP_Slave->text()},
@@ -80,6 +79,7 @@ void nameInputsAfterCaptions(TForm1& f) {
     };
     for (const auto& [input, caption] : named)
         input->setAccessibleName(caption);
+    // The password field's name follows the connection mode: ConnectionRules gives it with its caption.
     // On Linux Qt names a combo box by its current text and leaves its caption to the "labelled by" relation.
     const std::pair<QLabel*, QWidget*> buddies[] = {
         {f.Label_Choose_device, f.ComboBox_Choose_device},

@@ -1,6 +1,8 @@
 #include "app/FormBuilder.h"
 
+#include <QAbstractButton>
 #include <QFrame>
+#include <QTabWidget>
 #include <QTextLayout>
 #include <QVariant>
 #include <algorithm>
@@ -100,6 +102,24 @@ QString twoLineCaption(const QString& caption, const QFontMetrics& metrics) {
         if (bestWidth >= 0) break;
     }
     return best;
+}
+
+void writeCaptions(QWidget* root, const std::function<QString(int)>& texts) {
+    for (QWidget* control : root->findChildren<QWidget*>()) {
+        const QVariant row = control->property("textRow");
+        if (!row.isValid()) continue;
+        const QString text = texts(row.toInt());
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            setFittedText(label, text);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            const bool twoLines = control->property("twoLineCaption").toBool();
+            button->setText(twoLines ? twoLineCaption(text, button->fontMetrics()) : text);
+        } else if (QWidget* stack = control->parentWidget()) {
+            // A tab widget keeps its pages in a stack of its own.
+            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+                tabs->setTabText(tabs->indexOf(control), text);
+        }
+    }
 }
 
 QFrame* framedPanel(QWidget* parent, const char* name, int x, int y, int w, int h) {

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QWidget>
+#include <functional>
 
 namespace breezekit::form {
 
@@ -42,6 +43,17 @@ void fitLabelHeights(QWidget* root);
 // A push button's caption broken onto two lines at the point that keeps both lines shortest (a space,
 // else after a hyphen); a caption without such a point stays on one line.
 QString twoLineCaption(const QString& caption, const QFontMetrics& metrics);
+
+// A control whose caption is a row of the text table: the language switch writes it in every language,
+// a label fitted to its size, a button or box as its text, a page of a tab widget as the tab's text.
+enum class CaptionLines { One, Two };
+template <typename T> T* captioned(T* control, int row, CaptionLines lines = CaptionLines::One) {
+    control->setProperty("textRow", row);
+    if (lines == CaptionLines::Two) control->setProperty("twoLineCaption", true);
+    return control;
+}
+// Writes every caption under root in texts(row).
+void writeCaptions(QWidget* root, const std::function<QString(int)>& texts);
 
 // A framed panel: a raised edge and no caption.
 QFrame* framedPanel(QWidget* parent, const char* name, int x, int y, int w, int h);

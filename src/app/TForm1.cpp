@@ -172,67 +172,12 @@ void TForm1::connectHandlers() {
             .Button_Reset_filter_timer = Button_Reset_filter_timer,
         },
         *unitLink_, *userActions_);
-    languageSwitch_ = std::make_unique<LanguageSwitch>(
-        LanguageSwitch::Captions{
-            .Label_Choose_device = Label_Choose_device,
-            .ComboBox_Choose_device = ComboBox_Choose_device,
-            .Label_S_N = Label_S_N,
-            .Label_Choose_device_mode = Label_Choose_device_mode,
-            .RadioButton_master = RadioButton_master,
-            .RadioButton_slave = RadioButton_slave,
-            .Label_Choose_type_of_connection = Label_Choose_type_of_connection,
-            .RadioButton_without_router = RadioButton_without_router,
-            .RadioButton_with_router = RadioButton_with_router,
-            .Label_Language = Label_Language,
-            .Button_Get_current_parameters = Button_Get_current_parameters,
-            .Button_Restore_default_parameters = Button_Restore_default_parameters,
-            .PageControl = PageControl,
-            .Wi_Fi = Wi_Fi,
-            .Button_Search_Wi_Fi = Button_Search_Wi_Fi,
-            .Label_Wi_Fi_name = Label_Wi_Fi_name,
-            .Label_type_security = Label_type_security,
-            .Label_Password = Label_Password,
-            .Label_Wi_Fi_channel = Label_Wi_Fi_channel,
-            .Label_Number_Slave = Label_Number_Slave,
-            .Label_IP_Slave = Label_IP_Slave,
-            .Label_IP_Master = Label_IP_Master,
-            .Label_Gateway = Label_Gateway,
-            .Button_Apply_Save_Wi_Fi = Button_Apply_Save_Wi_Fi,
-            .Fan = Fan,
-            .CheckBox_Available_OFF_device = CheckBox_Available_OFF_device,
-            .Label_Direction = Label_Direction,
-            .RadioButton_Supply = RadioButton_Supply,
-            .RadioButton_Exhaust = RadioButton_Exhaust,
-            .Label_Direction_MOX = Label_Direction_MOX,
-            .RadioButton_Exhaust_MOX = RadioButton_Exhaust_MOX,
-            .RadioButton_Supply_Exhaust_MOX = RadioButton_Supply_Exhaust_MOX,
-            .Label_Turn_off_timer = Label_Turn_off_timer,
-            .Label_Timer_night_mode = Label_Timer_night_mode,
-            .Label_Timer_party_mode = Label_Timer_party_mode,
-            .CheckBox_Humidity_sensor = CheckBox_Humidity_sensor,
-            .CheckBox_External_sensor1 = CheckBox_External_sensor1,
-            .CheckBox_External_sensor2 = CheckBox_External_sensor2,
-            .Button_Apply_Save_Fan = Button_Apply_Save_Fan,
-            .Filter = Filter,
-            .Button_Reset_filter_timer = Button_Reset_filter_timer,
-            .Information = Information,
-            .Label_Versio_of_program = Label_Versio_of_program,
-            .Label_Create_By = Label_Create_By,
-        },
-        ComboBox_Language, language, VersionText, env_.settings, this);
+    languageSwitch_ = std::make_unique<LanguageSwitch>(this, ComboBox_Language, Label_Versio_of_program,
+                                                       language, VersionText, env_.settings);
     auto* qtTexts = new QtTranslations(this);
     announcePasswordFields();
     connect(languageSwitch_.get(), &LanguageSwitch::languageApplied, this, [this, qtTexts] {
         (void)qtTexts->apply(language.index); // without the file Qt's texts stay English
-        deviceList_->showAccessTips();
-        if (!unitLink_->CurrentDevice()) {
-            statusPanels_->showWifiState(false);
-            statusPanels_->showMasterState(false);
-        }
-        // The last count received stays, in the new language.
-        statusPanels_->showFilterCount(statusPanels_->lastFilterCount());
-        // The slider's own position, not the start value: the label must agree with what is sent.
-        fanPage_->TrackBar_Humidity_sensorChange();
         nameInputsAfterCaptions(*this);
         form::fitLabelHeights(this);
     });

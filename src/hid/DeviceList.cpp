@@ -25,6 +25,19 @@ DeviceList::DeviceList(Controls controls, UnitLink& link, StatusPanels& panels,
     connect(c_.ComboBox_Choose_device, &QComboBox::activated, this,
             [this] { ComboBox_Choose_deviceClick(); });
     link_.setReportHandler(CmdSerialNumber, [this](const InputReport& report) { onSerialNumber(report); });
+    connect(&language_, &CurrentLanguage::applied, this, [this] { showTexts(); });
+}
+
+void DeviceList::showTexts() {
+    if (c_.ComboBox_Choose_device->currentIndex() < 0)
+        c_.ComboBox_Choose_device->setEditText(language_.text(kRowNoDevices));
+    showAccessTips();
+    if (!link_.CurrentDevice()) {
+        panels_.showWifiState(false);
+        panels_.showMasterState(false);
+    }
+    // The last count received stays, in the new language.
+    panels_.showFilterCount(panels_.lastFilterCount());
 }
 
 void DeviceList::show(int kept) {

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace breezekit {
 
-struct CurrentLanguage;
+class CurrentLanguage;
 class HidDevice;
 class InputReport;
 class StatusPanels;
@@ -38,6 +38,8 @@ class DeviceList : public QObject {
     // Writes the tip of every listed unit the program cannot talk to, and the empty list's tip, in the
     // current language.
     void showAccessTips();
+    // Renews the texts of the list and of the status panels in the current language.
+    void showTexts();
 
   signals:
     // After every rebuild of the list, once the window shows it.

@@ -34,6 +34,7 @@ ConnectionRules::ConnectionRules(Controls controls, const CurrentLanguage& langu
     connect(c_.ComboBox_IP_Slave, &QComboBox::activated, this, [this] { ComboBox_IP_SlaveChange(); });
     connect(c_.JvIPAddress_IP_Master, &IpAddressEdit::keyReleased, this,
             [this] { JvIPAddress_IP_MasterKeyUp(); });
+    connect(&language_, &CurrentLanguage::applied, this, [this] { showPasswordCaption(); });
 }
 
 void ConnectionRules::setSecurityShown(bool shown) {
@@ -46,8 +47,10 @@ void ConnectionRules::setGatewayShown(bool shown) {
     c_.JvGateway->setVisible(shown);
 }
 
-void ConnectionRules::setPasswordCaption(bool newPassword) {
-    form::setFittedText(c_.Label_Password, language_.text(newPassword ? kRowNewPassword : kRowPassword));
+void ConnectionRules::showPasswordCaption() {
+    const bool accessPoint = c_.RadioButton_master->isChecked() && c_.RadioButton_without_router->isChecked();
+    form::setFittedText(c_.Label_Password, language_.text(accessPoint ? kRowNewPassword : kRowPassword));
+    c_.Edit_Password->setAccessibleName(c_.Label_Password->text());
 }
 
 bool ConnectionRules::openSelected() const {
@@ -59,7 +62,7 @@ void ConnectionRules::RadioButton_masterClick() {
     c_.Panel_Wi_Fi_name->setVisible(router);
     setSecurityShown(!router);
     c_.Panel_Wi_Fi_channel->setVisible(!router);
-    setPasswordCaption(!router);
+    showPasswordCaption();
     if (!router && openSelected()) c_.Edit_Password->setEnabled(false);
     c_.Panel_IP_Master->setVisible(router);
     setGatewayShown(true);
@@ -74,7 +77,7 @@ void ConnectionRules::RadioButton_slaveClick() {
     c_.Panel_Wi_Fi_name->show();
     setSecurityShown(false);
     c_.Panel_Wi_Fi_channel->hide();
-    setPasswordCaption(false);
+    showPasswordCaption();
     c_.Edit_Password->setEnabled(true);
     c_.Panel_IP_Master->setVisible(router);
     setGatewayShown(false);
@@ -89,7 +92,7 @@ void ConnectionRules::RadioButton_without_routerClick() {
     if (master) c_.Panel_Wi_Fi_name->hide();
     setSecurityShown(master);
     c_.Panel_Wi_Fi_channel->setVisible(master);
-    setPasswordCaption(master);
+    showPasswordCaption();
     if (master && openSelected()) c_.Edit_Password->setEnabled(false);
     c_.Panel_IP_Master->hide();
     c_.Panel_IP_Slave->hide();
@@ -102,7 +105,7 @@ void ConnectionRules::RadioButton_with_routerClick() {
     if (master) c_.Panel_Wi_Fi_name->show();
     setSecurityShown(false);
     c_.Panel_Wi_Fi_channel->hide();
-    setPasswordCaption(false);
+    showPasswordCaption();
     c_.Edit_Password->setEnabled(true);
     c_.Panel_IP_Master->show();
     c_.Panel_IP_Slave->setVisible(!master);

@@ -10,7 +10,7 @@ class QWidget;
 
 namespace breezekit {
 
-struct CurrentLanguage;
+class CurrentLanguage;
 class IpAddressEdit;
 
 // Shows and hides the Wi-Fi page's groups by role and connection type. Connects its own handlers.
@@ -53,7 +53,9 @@ class ConnectionRules : public QObject {
   private:
     void setSecurityShown(bool shown);
     void setGatewayShown(bool shown);
-    void setPasswordCaption(bool newPassword);
+    // The password's caption (and the field's accessible name) of the mode the radios show: a new password
+    // of the master's own access point, else the network's password.
+    void showPasswordCaption();
     bool openSelected() const;
 
     Controls c_;

@@ -24,6 +24,8 @@ FanPage::FanPage(Controls controls, DeviceSettings& settings, const CurrentLangu
             [this] { TrackBar_Humidity_sensorChange(); });
     connect(c_.TrackBar_External_sensor2, &QSlider::valueChanged, this,
             [this] { TrackBar_External_sensor2Change(); });
+    // The slider's own position, not the start value: the label must agree with what is sent.
+    connect(&language_, &CurrentLanguage::applied, this, [this] { TrackBar_Humidity_sensorChange(); });
 }
 
 void FanPage::TrackBar_Humidity_sensorChange() {

@@ -12,7 +12,7 @@ class QSlider;
 
 namespace breezekit {
 
-struct CurrentLanguage;
+class CurrentLanguage;
 class TimeEdit;
 class UnitLink;
 class UserActions;

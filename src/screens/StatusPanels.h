@@ -6,7 +6,7 @@ class QLabel;
 
 namespace breezekit {
 
-struct CurrentLanguage;
+class CurrentLanguage;
 
 // The link-state panels and the filter counter: what the status replies show, kept so that a change
 // of language shows the same in the new language.

@@ -6,7 +6,7 @@ class QWidget;
 
 namespace breezekit {
 
-struct CurrentLanguage;
+class CurrentLanguage;
 class UnitLink;
 
 // What every button that writes to the unit does around its writes: the no-device guard first, and

@@ -13,7 +13,7 @@ class QWidget;
 
 namespace breezekit {
 
-struct CurrentLanguage;
+class CurrentLanguage;
 struct DeviceSettings;
 class InputReport;
 class IpAddressEdit;

@@ -8,6 +8,7 @@
 #include "screens/TimeEdit.h"
 #include "text/LanguageSwitch.h"
 #include "text/core/Languages.h"
+#include "text/core/TextRows.h"
 #include "text/core/TextTable.h"
 
 #include <QAbstractButton>
@@ -18,6 +19,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QProxyStyle>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
@@ -188,6 +190,32 @@ class AppShellTest : public QObject {
         if (language == English)
             QCOMPARE(accessibleName(f.JvIPAddress_IP_Master->part(0)),
                      f.Label_IP_Master->text() + QStringLiteral(", part 1 of 4"));
+    }
+
+    // The caption changes with the connection mode; the field's name must change with it.
+    void thePasswordFieldIsNamedAfterTheModesCaption_data() {
+        QTest::addColumn<bool>("master");
+        QTest::addColumn<bool>("router");
+        QTest::addColumn<int>("captionRow");
+        QTest::newRow("slave, router") << false << true << int(kRowPassword);
+        QTest::newRow("slave, no router") << false << false << int(kRowPassword);
+        QTest::newRow("master, router") << true << true << int(kRowPassword);
+        QTest::newRow("master, no router") << true << false << int(kRowNewPassword);
+    }
+    void thePasswordFieldIsNamedAfterTheModesCaption() {
+        QFETCH(bool, master);
+        QFETCH(bool, router);
+        QFETCH(int, captionRow);
+        SimWindow w;
+        TForm1& f = w.form();
+        // Away from the start mode first, so that every row is reached by a change.
+        f.RadioButton_slave->setChecked(true);
+        f.RadioButton_with_router->setChecked(true);
+        (master ? f.RadioButton_master : f.RadioButton_slave)->setChecked(true);
+        (router ? f.RadioButton_with_router : f.RadioButton_without_router)->setChecked(true);
+        const QString caption = QString::fromUtf8(textTableEntry(captionRow, f.language.index));
+        QCOMPARE(f.Label_Password->text(), caption);
+        QCOMPARE(f.Edit_Password->accessibleName(), caption);
     }
 
     void thePasswordFieldIsAnnouncedAsOne() {
