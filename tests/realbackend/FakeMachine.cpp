@@ -126,15 +126,6 @@ void bindMount(const std::string& from, const std::string& to, unsigned long fla
           "bind " + from + " on " + to);
 }
 
-// Nothing mounted from here on may reach the host. In a chroot / is not a mount point and cannot be
-// made private (EINVAL): it becomes one by a bind onto itself first.
-void makeRootPrivate() {
-    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0) return;
-    check(errno == EINVAL, "private /");
-    bindMount("/", "/", MS_REC);
-    check(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0, "private / after binding it");
-}
-
 void buildMachine() {
     // A tmpfs on /run leaves the host's /run alone and gives udev's control file a place.
     check(mount("tmpfs", "/run", "tmpfs", MS_NOSUID | MS_NODEV, "mode=0755") == 0, "tmpfs on /run");
@@ -188,7 +179,8 @@ FakeMachine::EntryResult FakeMachine::enter() {
         return {Entry::Skipped,
                 std::string("unshare(CLONE_NEWNS | CLONE_NEWNET) not permitted: ") + std::strerror(errno)};
     try {
-        makeRootPrivate();
+        // Nothing mounted from here on may reach the host.
+        check(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0, "private /");
         buildMachine();
     } catch (const std::exception& error) {
         return {Entry::Failed, error.what()};
