@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
@@ -126,6 +127,32 @@ void bindMount(const std::string& from, const std::string& to, unsigned long fla
           "bind " + from + " on " + to);
 }
 
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) close(fd);
+    }
+};
+
+void makeRootPrivate() {
+    if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0) return;
+    // In a chroot / is no mount point (EINVAL). Binding it onto itself would reach the host while the
+    // mount that holds it is shared; the root of this namespace is a mount point, and private to it.
+    check(errno == EINVAL, "private /");
+    const Descriptor chrootDir{open("/", O_PATH | O_DIRECTORY | O_CLOEXEC)};
+    const Descriptor workingDir{open(".", O_PATH | O_DIRECTORY | O_CLOEXEC)};
+    const Descriptor ns{open("/proc/self/ns/mnt", O_RDONLY | O_CLOEXEC)};
+    check(chrootDir.fd >= 0 && workingDir.fd >= 0 && ns.fd >= 0, "open /, . and /proc/self/ns/mnt");
+    // Joining the namespace we are in moves to its root, out of the chroot.
+    check(setns(ns.fd, CLONE_NEWNS) == 0, "join this mount namespace");
+    const bool madePrivate = mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+    const int error = errno;
+    check(fchdir(chrootDir.fd) == 0 && chroot(".") == 0 && fchdir(workingDir.fd) == 0,
+          "back into the chroot");
+    errno = error;
+    check(madePrivate, "private root of the mount namespace");
+}
+
 void buildMachine() {
     // A tmpfs on /run leaves the host's /run alone and gives udev's control file a place.
     check(mount("tmpfs", "/run", "tmpfs", MS_NOSUID | MS_NODEV, "mode=0755") == 0, "tmpfs on /run");
@@ -180,7 +207,7 @@ FakeMachine::EntryResult FakeMachine::enter() {
                 std::string("unshare(CLONE_NEWNS | CLONE_NEWNET) not permitted: ") + std::strerror(errno)};
     try {
         // Nothing mounted from here on may reach the host.
-        check(mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0, "private /");
+        makeRootPrivate();
         buildMachine();
     } catch (const std::exception& error) {
         return {Entry::Failed, error.what()};
