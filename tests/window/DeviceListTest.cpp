@@ -454,8 +454,9 @@ void DeviceListTest::reportWaitingAtRebuildIsHandled() {
     w.link().setReportHandler(CmdWifiState, [&](const InputReport&) { ++handled; });
     const int readBefore = w.unit(0).reportsRead();
     sendReply(w.unit(0), CmdWifiState, {1});
-    // The reader has the report and waits in the hand-over; the event loop has not run since.
-    const QDeadlineTimer deadline(5000);
+    // The reader has the report and waits in the hand-over; the event loop has not run since. The
+    // deadline only stops a hang: a loaded machine under ThreadSanitizer has taken more than 5 s here.
+    const QDeadlineTimer deadline(30000);
     while (w.unit(0).reportsRead() == readBefore && !deadline.hasExpired())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     QVERIFY2(w.unit(0).reportsRead() != readBefore, "the reader never took the report");

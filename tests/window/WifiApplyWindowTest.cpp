@@ -1,4 +1,5 @@
 #include "SimWindow.h"
+#include "TestReports.h"
 #include "protocol/core/Commands.h"
 #include "screens/IpAddressEdit.h"
 #include "sim/VirtualUnit.h"
@@ -11,6 +12,7 @@
 #include <QTest>
 
 using namespace breezekit;
+using breezekit::testing::bytesOf;
 using breezekit::testing::SentCommand;
 using breezekit::testing::SimWindow;
 
@@ -28,10 +30,6 @@ using Kind = messages::Shown::Kind;
 
 using Bytes = std::vector<std::uint8_t>;
 using Commands = std::vector<SentCommand>;
-
-Bytes bytesOf(std::string_view text) {
-    return Bytes(text.begin(), text.end());
-}
 
 SentCommand cmd(std::uint8_t code, Bytes payload) {
     return {{}, code, std::move(payload)};
